@@ -1,0 +1,6 @@
+// The emulated Windows platform (libmfpwin.so): everything a caller of the three libraries
+// needs from "the system". Include this one header; it pulls in each area.
+#pragma once
+
+#include "mfpwin/types.h"
+#include "mfpwin/kernel.h"
