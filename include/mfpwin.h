@@ -4,3 +4,5 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/security.h"
+#include "mfpwin/rpc.h"
