@@ -5,3 +5,5 @@
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
 #include "mfpwin/registry.h"
+#include "mfpwin/security.h"
+#include "mfpwin/rpc.h"
