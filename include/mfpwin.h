@@ -4,4 +4,5 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/spooler.h"
 #include "mfpwin/registry.h"
