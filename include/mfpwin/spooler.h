@@ -123,6 +123,10 @@ MFPAPI DWORD WINAPI GetPrinterDataA(HANDLE hPrinter, LPSTR pValueName, LPDWORD p
                                     LPDWORD pcbNeeded);
 MFPAPI DWORD WINAPI SetPrinterDataA(HANDLE hPrinter, LPSTR pValueName, DWORD Type, LPBYTE pData, DWORD cbData);
 MFPAPI DWORD WINAPI DeletePrinterDataA(HANDLE hPrinter, LPSTR pValueName);
+// The printer data value at dwIndex (sizes in bytes, the name's terminating zero included);
+// ERROR_MORE_DATA with both sizes set when either buffer is short, ERROR_NO_MORE_ITEMS past the end.
+MFPAPI DWORD WINAPI EnumPrinterDataA(HANDLE hPrinter, DWORD dwIndex, LPSTR pValueName, DWORD cbValueName,
+                                     LPDWORD pcbValueName, LPDWORD pType, LPBYTE pData, DWORD cbData, LPDWORD pcbData);
 
 // Levels 2 and 3 of the printer's driver; pEnvironment null means "Windows x64".
 MFPAPI BOOL WINAPI GetPrinterDriverA(HANDLE hPrinter, LPSTR pEnvironment, DWORD Level, LPBYTE pDriverInfo,

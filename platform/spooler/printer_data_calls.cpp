@@ -68,3 +68,35 @@ MFPAPI DWORD WINAPI DeletePrinterDataA(HANDLE hPrinter, LPSTR pValueName)
         return error;
     return RegDeleteValueA(key.Handle(), pValueName);
 }
+
+MFPAPI DWORD WINAPI EnumPrinterDataA(HANDLE hPrinter, DWORD dwIndex, LPSTR pValueName, DWORD cbValueName,
+                                     LPDWORD pcbValueName, LPDWORD pType, LPBYTE pData, DWORD cbData, LPDWORD pcbData)
+{
+    if (pcbValueName == nullptr || pcbData == nullptr)
+        return ERROR_INVALID_PARAMETER;
+    RegKey key;
+    if (DWORD error = OpenDataKey(hPrinter, false, key); error != ERROR_SUCCESS)
+        return error == ERROR_FILE_NOT_FOUND ? ERROR_NO_MORE_ITEMS : error;
+    std::vector<char> name(MFP_REG_MAX_VALUE_NAME + 1);
+    DWORD nameLength = static_cast<DWORD>(name.size());
+    if (LSTATUS status = RegEnumValueA(key.Handle(), dwIndex, name.data(), &nameLength, nullptr, nullptr, nullptr,
+                                       nullptr);
+        status != ERROR_SUCCESS)
+        return status;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    if (LSTATUS status = key.Query(name.data(), type, data); status != ERROR_SUCCESS)
+        return status;
+    *pcbValueName = nameLength + 1;
+    *pcbData = static_cast<DWORD>(data.size());
+    if (pType)
+        *pType = type;
+    if (cbValueName < *pcbValueName || cbData < *pcbData)
+        return ERROR_MORE_DATA;
+    if (pValueName == nullptr || (pData == nullptr && !data.empty()))
+        return ERROR_INVALID_USER_BUFFER;
+    std::memcpy(pValueName, name.data(), *pcbValueName);
+    if (!data.empty())
+        std::memcpy(pData, data.data(), data.size());
+    return ERROR_SUCCESS;
+}
