@@ -4,3 +4,6 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/codepage.h"
+#include "mfpwin/module.h"
+#include "mfpwin/resources.h"
