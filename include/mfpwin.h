@@ -8,3 +8,6 @@
 #include "mfpwin/registry.h"
 #include "mfpwin/security.h"
 #include "mfpwin/rpc.h"
+#include "mfpwin/codepage.h"
+#include "mfpwin/module.h"
+#include "mfpwin/resources.h"
