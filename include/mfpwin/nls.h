@@ -5,7 +5,13 @@
 #include "types.h"
 
 #define LANG_NEUTRAL 0x00
+#define LANG_GERMAN 0x07
+#define LANG_ENGLISH 0x09
+#define LANG_POLISH 0x15
+#define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
+#define SUBLANG_SYS_DEFAULT 0x02
+#define SUBLANG_ENGLISH_US 0x01
 #define SORT_DEFAULT 0x0
 #define MAKELANGID(primary, sub) ((((WORD)(sub)) << 10) | (WORD)(primary))
 #define PRIMARYLANGID(lang) ((WORD)(lang) & 0x3ff)

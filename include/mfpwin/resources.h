@@ -4,6 +4,7 @@
 #pragma once
 
 #include "codepage.h"
+#include "nls.h"
 #include "module.h"
 
 #ifndef ERROR_RESOURCE_DATA_NOT_FOUND
@@ -37,18 +38,7 @@
 #define RT_HTML MAKEINTRESOURCEA(23)
 #define RT_MANIFEST MAKEINTRESOURCEA(24)
 
-// Language identifiers: primary language in the low 10 bits, sub-language above.
-#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
-#define PRIMARYLANGID(l) ((WORD)(l) & 0x3ff)
-#define SUBLANGID(l) ((WORD)(l) >> 10)
-#define LANG_NEUTRAL 0x00
-#define LANG_ENGLISH 0x09
-#define LANG_GERMAN 0x07
-#define LANG_POLISH 0x15
-#define SUBLANG_NEUTRAL 0x00
-#define SUBLANG_DEFAULT 0x01
-#define SUBLANG_SYS_DEFAULT 0x02
-#define SUBLANG_ENGLISH_US 0x01
+// Language identifiers (MAKELANGID, LANG_*, SUBLANG_*) come from nls.h.
 
 // NULL module = the main program. FindResourceA takes the user's language (with the fallback
 // below); FindResourceExA the given one, falling back to its neutral forms, the user's default
