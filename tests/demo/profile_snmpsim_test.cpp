@@ -96,6 +96,14 @@ public:
             _exit(127);
         }
     }
+    // False once the agent process has ended (a profile it cannot load stops it at start).
+    bool Running()
+    {
+        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_)
+            pid_ = -1;
+        return pid_ > 0;
+    }
+
     ~Snmpsim()
     {
         if (pid_ > 0) {
@@ -141,6 +149,8 @@ TEST(DemoProfileInSnmpsim, AnswersSysObjectIdAndPrivateObjects)
     std::string answer;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
+        ASSERT_TRUE(agent.Running()) << "snmpsimd stopped:\n"
+                                     << RunAndCapture("tail -n 20 '" + (work.Path() / "sim" / "cache" / "snmpsimd.log").string() + "'");
         answer = RunAndCapture(command);
         if (answer.find("OID:") != std::string::npos)
             break;
