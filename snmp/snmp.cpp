@@ -6,11 +6,15 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include <arpa/inet.h>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <mutex>
 #include <string>
 
@@ -55,6 +59,35 @@ std::string PeerName(const SnmpTarget &target)
     if (address.get_ip_version() == Address::version_ipv6)
         return "udp6:[" + std::string(address.get_printable()) + "]:" + port;
     return "udp:" + std::string(address.get_printable()) + ":" + port;
+}
+
+// The agent's socket address for target; false when the address is not an IP address.
+bool AgentSocketAddress(const SnmpTarget &target, sockaddr_storage &peer, socklen_t &length)
+{
+    const GenAddress &address = target.get_address();
+    peer = {};
+    if (address.get_ip_version() == Address::version_ipv4) {
+        auto *in4 = reinterpret_cast<sockaddr_in *>(&peer);
+        in4->sin_family = AF_INET;
+        in4->sin_port = htons(target.Port());
+        length = sizeof *in4;
+        return inet_pton(AF_INET, address.get_printable(), &in4->sin_addr) == 1;
+    }
+    if (address.get_ip_version() == Address::version_ipv6) {
+        auto *in6 = reinterpret_cast<sockaddr_in6 *>(&peer);
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(target.Port());
+        length = sizeof *in6;
+        std::string text = address.get_printable();
+        text = text.substr(0, text.find('%'));
+        const std::string &zone = address.get_zone();
+        if (!zone.empty()) {
+            unsigned index = if_nametoindex(zone.c_str());
+            in6->sin6_scope_id = index != 0 ? index : static_cast<unsigned>(std::strtoul(zone.c_str(), nullptr, 10));
+        }
+        return inet_pton(AF_INET6, text.c_str(), &in6->sin6_addr) == 1;
+    }
+    return false;
 }
 
 }  // namespace
@@ -107,6 +140,16 @@ struct Snmp::Session {
         handle = snmp_sess_open(&settings);
         if (handle == nullptr)
             return false;
+        // A connected socket only receives datagrams from the agent itself: an answer from any
+        // other address or port never reaches the session.
+        sockaddr_storage peerAddress;
+        socklen_t peerLength = 0;
+        netsnmp_transport *transport = snmp_sess_transport(handle);
+        if (transport == nullptr || !AgentSocketAddress(target, peerAddress, peerLength) ||
+            connect(transport->sock, reinterpret_cast<sockaddr *>(&peerAddress), peerLength) != 0) {
+            Close();
+            return false;
+        }
         key = wanted;
         return true;
     }
