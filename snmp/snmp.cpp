@@ -90,6 +90,36 @@ bool AgentSocketAddress(const SnmpTarget &target, sockaddr_storage &peer, sockle
     return false;
 }
 
+// A UDP socket bound to the local port (0: any) and connected to the agent, put in place of
+// the socket net-snmp opened for the session (same descriptor number, so net-snmp keeps using
+// it). Connected, it only receives datagrams from the agent itself: an answer from any other
+// address or port never reaches the session.
+bool ReplaceSessionSocket(int sessionFd, const sockaddr_storage &agent, socklen_t agentLength, unsigned short localPort)
+{
+    int fd = socket(agent.ss_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_storage local{};
+    socklen_t localLength = 0;
+    if (agent.ss_family == AF_INET6) {
+        auto *in6 = reinterpret_cast<sockaddr_in6 *>(&local);
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(localPort);
+        in6->sin6_addr = in6addr_any;
+        localLength = sizeof *in6;
+    } else {
+        auto *in4 = reinterpret_cast<sockaddr_in *>(&local);
+        in4->sin_family = AF_INET;
+        in4->sin_port = htons(localPort);
+        in4->sin_addr.s_addr = htonl(INADDR_ANY);
+        localLength = sizeof *in4;
+    }
+    bool ok = (localPort == 0 || bind(fd, reinterpret_cast<sockaddr *>(&local), localLength) == 0) &&
+              connect(fd, reinterpret_cast<const sockaddr *>(&agent), agentLength) == 0 && dup2(fd, sessionFd) >= 0;
+    close(fd);
+    return ok;
+}
+
 }  // namespace
 
 // One open net-snmp session, reused while requests go to the same agent with the same settings.
@@ -97,7 +127,6 @@ struct Snmp::Session {
     std::mutex mutex;
     bool usable = false;
     unsigned short localPort = 0;
-    bool ipv6 = false;
     void *handle = nullptr;
     std::string key;
 
@@ -125,11 +154,6 @@ struct Snmp::Session {
         snmp_sess_init(&settings);
         settings.version = target.get_version() == version2c ? SNMP_VERSION_2c : SNMP_VERSION_1;
         settings.peername = peer.data();
-        std::string localName;
-        if (localPort != 0) {
-            localName = (ipv6 ? "udp6:[::]:" : "udp:0.0.0.0:") + std::to_string(localPort);
-            settings.localname = localName.data();
-        }
         std::vector<unsigned char> communityBytes(community.data(), community.data() + community.len());
         settings.community = communityBytes.data();
         settings.community_len = communityBytes.size();
@@ -140,13 +164,11 @@ struct Snmp::Session {
         handle = snmp_sess_open(&settings);
         if (handle == nullptr)
             return false;
-        // A connected socket only receives datagrams from the agent itself: an answer from any
-        // other address or port never reaches the session.
-        sockaddr_storage peerAddress;
-        socklen_t peerLength = 0;
+        sockaddr_storage agent;
+        socklen_t agentLength = 0;
         netsnmp_transport *transport = snmp_sess_transport(handle);
-        if (transport == nullptr || !AgentSocketAddress(target, peerAddress, peerLength) ||
-            connect(transport->sock, reinterpret_cast<sockaddr *>(&peerAddress), peerLength) != 0) {
+        if (transport == nullptr || transport->sock < 0 || !AgentSocketAddress(target, agent, agentLength) ||
+            !ReplaceSessionSocket(transport->sock, agent, agentLength, localPort)) {
             Close();
             return false;
         }
@@ -176,7 +198,6 @@ Snmp::Snmp(int &status, unsigned short port, bool ipv6) : session_(std::make_uni
 {
     mfpsnmp::EnsureNetSnmp();
     session_->localPort = port;
-    session_->ipv6 = ipv6;
     session_->usable = CanOpenUdpSocket(ipv6, port);
     status = session_->usable ? SNMP_CLASS_SUCCESS : SNMP_CLASS_SESSION_UNUSABLE;
 }

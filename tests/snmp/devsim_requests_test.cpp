@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <thread>
 
 #include <chrono>
@@ -235,6 +240,34 @@ TEST(SessionErrors, RequestsThatCannotBeSent)
     EXPECT_EQ(udp.get(badOid, target), SNMP_CLASS_INVALID_PDU);
     EXPECT_EQ(udp.get(pdu, CTarget()), SNMP_CLASS_INVALID_TARGET);
     EXPECT_EQ(udp.get(pdu, CTarget(IpxAddress("0000000A-00C0A8010203"))), SNMP_CLASS_INVALID_TARGET);
+}
+
+// A session opened on a fixed local port sends from it, so the port is taken while it lives.
+TEST(SessionErrors, FixedLocalPortIsUsedAndExclusive)
+{
+    mfptest::DevSim device(kProfile);
+    int probe = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    socklen_t length = sizeof local;
+    ASSERT_EQ(bind(probe, reinterpret_cast<sockaddr *>(&local), length), 0);
+    getsockname(probe, reinterpret_cast<sockaddr *>(&local), &length);
+    unsigned short port = ntohs(local.sin_port);
+
+    int status = 0;
+    Snmp taken(status, port, false);
+    EXPECT_EQ(status, SNMP_CLASS_SESSION_UNUSABLE) << "the port is held by another socket";
+    close(probe);
+
+    Snmp session(status, port, false);
+    ASSERT_EQ(status, SNMP_CLASS_SUCCESS);
+    CTarget target(IpAddress("127.0.0.1"));
+    Pdu pdu;
+    pdu += Vb(Oid("1.3.6.1.2.1.1.2.0"));
+    EXPECT_EQ(session.get(pdu, target), SNMP_CLASS_SUCCESS);
+    int again = socket(AF_INET, SOCK_DGRAM, 0);
+    EXPECT_NE(bind(again, reinterpret_cast<sockaddr *>(&local), sizeof local), 0);
+    close(again);
 }
 
 TEST(SessionErrors, StartupAndCleanupPairFromManyThreads)
