@@ -143,6 +143,14 @@ TEST(DevSimRequests, Ipv6Loopback)
     Answer answer = Ask(device, "1.3.6.1.2.1.1.2.0");
     EXPECT_EQ(answer.status, SNMP_CLASS_SUCCESS);
     EXPECT_EQ(answer.value, "1.3.6.1.4.1.59123.2.3.16");
+
+    // A zone on the address is carried to the socket.
+    int status = 0;
+    Snmp session(status, 0, true);
+    CTarget target(GenAddress("::1%lo"));
+    Pdu pdu;
+    pdu += Vb(Oid("1.3.6.1.2.1.1.2.0"));
+    EXPECT_EQ(session.get(pdu, target), SNMP_CLASS_SUCCESS);
 }
 
 // Faulty answers are statuses or bounded values, never a crash.
