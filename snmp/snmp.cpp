@@ -2,54 +2,19 @@
 
 #include "snmp/netsnmp_convert.h"
 #include "snmp/netsnmp_setup.h"
+#include "snmp/udp_socket.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
-#include <arpa/inet.h>
-#include <net/if.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <mutex>
 #include <string>
 
 namespace {
 
 std::atomic<int> startupCount{0};
-
-// Whether a UDP socket of the family can be opened (and bound to port when it is not 0).
-bool CanOpenUdpSocket(bool ipv6, unsigned short port)
-{
-    int fd = socket(ipv6 ? AF_INET6 : AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    if (port != 0) {
-        sockaddr_storage local{};
-        socklen_t length = 0;
-        if (ipv6) {
-            auto *in6 = reinterpret_cast<sockaddr_in6 *>(&local);
-            in6->sin6_family = AF_INET6;
-            in6->sin6_port = htons(port);
-            in6->sin6_addr = in6addr_any;
-            length = sizeof *in6;
-        } else {
-            auto *in4 = reinterpret_cast<sockaddr_in *>(&local);
-            in4->sin_family = AF_INET;
-            in4->sin_port = htons(port);
-            in4->sin_addr.s_addr = htonl(INADDR_ANY);
-            length = sizeof *in4;
-        }
-        ok = bind(fd, reinterpret_cast<sockaddr *>(&local), length) == 0;
-    }
-    close(fd);
-    return ok;
-}
 
 // net-snmp's peer text for the target: "udp:192.0.2.1:161" or "udp6:[fe80::1%eth0]:161".
 std::string PeerName(const SnmpTarget &target)
@@ -59,65 +24,6 @@ std::string PeerName(const SnmpTarget &target)
     if (address.get_ip_version() == Address::version_ipv6)
         return "udp6:[" + std::string(address.get_printable()) + "]:" + port;
     return "udp:" + std::string(address.get_printable()) + ":" + port;
-}
-
-// The agent's socket address for target; false when the address is not an IP address.
-bool AgentSocketAddress(const SnmpTarget &target, sockaddr_storage &peer, socklen_t &length)
-{
-    const GenAddress &address = target.get_address();
-    peer = {};
-    if (address.get_ip_version() == Address::version_ipv4) {
-        auto *in4 = reinterpret_cast<sockaddr_in *>(&peer);
-        in4->sin_family = AF_INET;
-        in4->sin_port = htons(target.Port());
-        length = sizeof *in4;
-        return inet_pton(AF_INET, address.get_printable(), &in4->sin_addr) == 1;
-    }
-    if (address.get_ip_version() == Address::version_ipv6) {
-        auto *in6 = reinterpret_cast<sockaddr_in6 *>(&peer);
-        in6->sin6_family = AF_INET6;
-        in6->sin6_port = htons(target.Port());
-        length = sizeof *in6;
-        std::string text = address.get_printable();
-        text = text.substr(0, text.find('%'));
-        const std::string &zone = address.get_zone();
-        if (!zone.empty()) {
-            unsigned index = if_nametoindex(zone.c_str());
-            in6->sin6_scope_id = index != 0 ? index : static_cast<unsigned>(std::strtoul(zone.c_str(), nullptr, 10));
-        }
-        return inet_pton(AF_INET6, text.c_str(), &in6->sin6_addr) == 1;
-    }
-    return false;
-}
-
-// A UDP socket bound to the local port (0: any) and connected to the agent, put in place of
-// the socket net-snmp opened for the session (same descriptor number, so net-snmp keeps using
-// it). Connected, it only receives datagrams from the agent itself: an answer from any other
-// address or port never reaches the session.
-bool ReplaceSessionSocket(int sessionFd, const sockaddr_storage &agent, socklen_t agentLength, unsigned short localPort)
-{
-    int fd = socket(agent.ss_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_storage local{};
-    socklen_t localLength = 0;
-    if (agent.ss_family == AF_INET6) {
-        auto *in6 = reinterpret_cast<sockaddr_in6 *>(&local);
-        in6->sin6_family = AF_INET6;
-        in6->sin6_port = htons(localPort);
-        in6->sin6_addr = in6addr_any;
-        localLength = sizeof *in6;
-    } else {
-        auto *in4 = reinterpret_cast<sockaddr_in *>(&local);
-        in4->sin_family = AF_INET;
-        in4->sin_port = htons(localPort);
-        in4->sin_addr.s_addr = htonl(INADDR_ANY);
-        localLength = sizeof *in4;
-    }
-    bool ok = (localPort == 0 || bind(fd, reinterpret_cast<sockaddr *>(&local), localLength) == 0) &&
-              connect(fd, reinterpret_cast<const sockaddr *>(&agent), agentLength) == 0 && dup2(fd, sessionFd) >= 0;
-    close(fd);
-    return ok;
 }
 
 }  // namespace
@@ -167,8 +73,8 @@ struct Snmp::Session {
         sockaddr_storage agent;
         socklen_t agentLength = 0;
         netsnmp_transport *transport = snmp_sess_transport(handle);
-        if (transport == nullptr || transport->sock < 0 || !AgentSocketAddress(target, agent, agentLength) ||
-            !ReplaceSessionSocket(transport->sock, agent, agentLength, localPort)) {
+        if (transport == nullptr || transport->sock < 0 || !mfpsnmp::AgentSocketAddress(target, agent, agentLength) ||
+            !mfpsnmp::ReplaceSessionSocket(transport->sock, agent, agentLength, localPort)) {
             Close();
             return false;
         }
@@ -198,7 +104,7 @@ Snmp::Snmp(int &status, unsigned short port, bool ipv6) : session_(std::make_uni
 {
     mfpsnmp::EnsureNetSnmp();
     session_->localPort = port;
-    session_->usable = CanOpenUdpSocket(ipv6, port);
+    session_->usable = mfpsnmp::CanOpenUdpSocket(ipv6, port);
     status = session_->usable ? SNMP_CLASS_SUCCESS : SNMP_CLASS_SESSION_UNUSABLE;
 }
 
