@@ -1,6 +1,7 @@
 // Requests through the layer against the simulated device.
 #include "snmp/snmp_pp.h"
 #include "tests/support/devsim_fixture.h"
+#include "tests/support/temp_root.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include <thread>
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -72,6 +75,16 @@ TEST(DevSimRequests, GetAnswersTheProfileValues)
     EXPECT_EQ(device.RequestLog()[0], "v1 public get 1.3.6.1.2.1.1.2.0");
 }
 
+
+TEST(DevSimRequests, BundledDemoDeviceLoads)
+{
+    std::ifstream file(mfptest::SourceDir() / "tools/devsim/profiles/demo.snmprec");
+    std::string profile((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(profile.empty());
+    mfptest::DevSim device(profile);
+    EXPECT_EQ(Ask(device, "1.3.6.1.2.1.1.2.0").value, "1.3.6.1.4.1.59123.2.3.16");
+    EXPECT_EQ(Ask(device, "1.3.6.1.4.1.59123.2.3.50.1.3.4.1.1.4.1.3847.0").value, "1");
+}
 
 TEST(DevSimRequests, GetNextWalksAColumnInOrderAndEndsByVersion)
 {
