@@ -1,7 +1,6 @@
 // Requests through the layer against the simulated device.
 #include "snmp/snmp_pp.h"
 #include "tests/support/devsim_fixture.h"
-#include "tests/support/temp_root.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +77,7 @@ TEST(DevSimRequests, GetAnswersTheProfileValues)
 
 TEST(DevSimRequests, BundledDemoDeviceLoads)
 {
-    std::ifstream file(mfptest::SourceDir() / "tools/devsim/profiles/demo.snmprec");
+    std::ifstream file(MFP_DEVSIM_DEMO_PROFILE);
     std::string profile((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(profile.empty());
     mfptest::DevSim device(profile);
