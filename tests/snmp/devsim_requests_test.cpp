@@ -81,8 +81,8 @@ TEST(DevSimRequests, BundledDemoDeviceLoads)
     std::string profile((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(profile.empty());
     mfptest::DevSim device(profile);
-    EXPECT_EQ(Ask(device, "1.3.6.1.2.1.1.2.0").value, "1.3.6.1.4.1.59123.2.3.16");
-    EXPECT_EQ(Ask(device, "1.3.6.1.4.1.59123.2.3.50.1.3.4.1.1.4.1.3847.0").value, "1");
+    EXPECT_EQ(Ask(device, "1.3.6.1.2.1.1.2.0").value, std::string(MFP_VENDOR_OID) + ".2.3.16.1");
+    EXPECT_EQ(Ask(device, (std::string(MFP_VENDOR_OID) + ".2.3.50.1.3.4.1.1.4.1.3847.0").c_str()).value, "1");
 }
 
 TEST(DevSimRequests, GetNextWalksAColumnInOrderAndEndsByVersion)
