@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 
@@ -139,6 +140,8 @@ std::string Statement::Blob(int column) const
 
 Database::Database(const std::string &path) : path_(path)
 {
+    static std::atomic<uint64_t> connectionsOpened{0};
+    serial_ = ++connectionsOpened;
     int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                              nullptr);
     if (rc != SQLITE_OK) {
@@ -182,6 +185,13 @@ void Database::CreateSchema()
         throw StoreError(StatusOf(rc), "cannot create the registry schema: " + message);
     }
     transaction.Commit();
+}
+
+Database::Stamp Database::CurrentStamp()
+{
+    Statement version = Prepare("PRAGMA data_version");
+    version.Step();
+    return Stamp{serial_, version.Int(0), ownWrites_};
 }
 
 Statement Database::Prepare(const char *sql)
@@ -238,12 +248,21 @@ void WriteTransaction::Commit()
 {
     db_.Execute("COMMIT");
     open_ = false;
+    db_.NoteCommit();
 }
 
-ReadTransaction::ReadTransaction(Database &db) : db_(db) { db_.Execute("BEGIN"); }
+ReadTransaction::ReadTransaction(Database &db) : db_(db)
+{
+    if (!db_.InTransaction()) {
+        db_.Execute("BEGIN");
+        began_ = true;
+    }
+}
 
 ReadTransaction::~ReadTransaction()
 {
+    if (!began_)
+        return;
     try {
         db_.Execute("COMMIT");
     } catch (...) {

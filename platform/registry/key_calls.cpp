@@ -52,6 +52,7 @@ MFPAPI LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*ulOptions*/, RE
     return GuardedCall([&]() -> LSTATUS {
         KeyRef parent = ResolveKey(hKey);
         KeyId key = parent.key;
+        ReadTransaction snapshot(*parent.db);
         if (IsEmpty(lpSubKey)) {
             RequireLive(parent);
         } else {
