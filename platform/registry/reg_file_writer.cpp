@@ -2,6 +2,7 @@
 
 #include "mfpwin/regfile.h"
 #include "mfpwin/registry.h"
+#include "store_error.h"
 #include "utf16_text.h"
 
 namespace mfpwin::registry {
@@ -79,11 +80,21 @@ std::string ValueLine(const ValueEntry &value, bool unicode)
     return out;
 }
 
+// A line break in a name has no written form; such a file could not be read back.
+void RequireOneLine(const std::string &name, const std::string &path)
+{
+    if (name.find_first_of("\r\n") != std::string::npos)
+        throw StoreError(ERROR_INVALID_DATA, "a name below " + path + " contains a line break");
+}
+
 void WriteKey(Database &db, KeyId key, const std::string &path, bool unicode, std::string &out)
 {
+    RequireOneLine(path, path);
     out += "[" + path + "]\n";
-    for (const ValueEntry &value : Values(db, key))
+    for (const ValueEntry &value : Values(db, key)) {
+        RequireOneLine(value.name, path);
         out += ValueLine(value, unicode);
+    }
     out += "\n";
     for (const SubkeyEntry &subkey : Subkeys(db, key))
         WriteKey(db, subkey.id, path + "\\" + subkey.name, unicode, out);

@@ -48,6 +48,7 @@ std::string StatusText(LSTATUS status)
     case ERROR_KEY_DELETED: return "the key was deleted";
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_PARAMETER: return "invalid name";
+    case ERROR_INVALID_DATA: return "a name with a line break cannot be written to a .reg file";
     case ERROR_CANTOPEN: return "cannot open the registry store";
     case ERROR_CANTWRITE: return "cannot write the registry store";
     case ERROR_BADDB: return "the registry store is damaged";

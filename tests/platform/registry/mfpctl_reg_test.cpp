@@ -95,6 +95,7 @@ TEST_F(MfpctlRegTest, ExitCodesForMistakesAndMissingKeys)
         {{"reg", "delete", "HKLM"}, 1},
         {{"reg", "import", "/nonexistent/file.reg"}, 1},
         {{"reg", "export", "HKLM\\Missing", "out.reg"}, 1},
+        {{"reg", "export", "HKLM", "/nonexistent/dir/out.reg"}, 1},
     };
     for (const Case &c : cases) {
         ToolRun run = RunMfpctl(c.args);

@@ -191,6 +191,14 @@ TEST_F(RegFileTest, ExportWritesTheFormsTheRegistryEditorWrites)
     EXPECT_EQ(MfpRegExportFileA(HKEY_CURRENT_USER, "Software\\Missing", file.c_str(), MFP_REGFILE_UTF8),
               ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(MfpRegExportFileA(HKEY_CURRENT_USER, "Software", file.c_str(), 7), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(MfpRegExportFileA(HKEY_CURRENT_USER, "Software", "/nonexistent/dir/out.reg", MFP_REGFILE_UTF8),
+              ERROR_CANTWRITE);
+
+    // A name with a line break has no written form: refused rather than written unreadable.
+    key = Create(HKEY_CURRENT_USER, "Software\\Vendor");
+    SetString(key, "two\nlines", "x");
+    RegCloseKey(key);
+    EXPECT_EQ(MfpRegExportFileA(HKEY_CURRENT_USER, "Software", file.c_str(), MFP_REGFILE_UTF8), ERROR_INVALID_DATA);
 }
 
 TEST_F(RegFileTest, ImportsWhatTheRegistryEditorWrites)
