@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -12,6 +13,9 @@
 namespace mfpwin::registry {
 
 namespace {
+
+// Connections a thread keeps open to registry files of earlier roots.
+constexpr size_t kConnectionsPerThread = 8;
 
 // How long a caller waits for other processes' writes before the call fails.
 constexpr int kBusyTimeoutMs = 60000;
@@ -156,6 +160,11 @@ Database::Database(const std::string &path) : path_(path)
         // With WAL, NORMAL keeps every committed transaction across a crash of the process.
         Execute("PRAGMA synchronous=NORMAL");
         CreateSchema();
+        struct stat file {};
+        if (stat(path.c_str(), &file) == 0) {
+            device_ = file.st_dev;
+            inode_ = file.st_ino;
+        }
     } catch (...) {
         sqlite3_close(db_);
         throw;
@@ -185,6 +194,12 @@ void Database::CreateSchema()
         throw StoreError(StatusOf(rc), "cannot create the registry schema: " + message);
     }
     transaction.Commit();
+}
+
+bool Database::StillOnDisk() const
+{
+    struct stat file {};
+    return stat(path_.c_str(), &file) == 0 && file.st_dev == device_ && file.st_ino == inode_;
 }
 
 Database::Stamp Database::CurrentStamp()
@@ -218,7 +233,12 @@ Database &DatabaseAt(const std::string &path)
 {
     if (connections.owner != getpid())
         connections.ReleaseInherited();
-    auto &slot = connections.byPath[path];
+    auto &byPath = connections.byPath;
+    if (auto found = byPath.find(path); found != byPath.end() && !found->second->StillOnDisk())
+        byPath.erase(found);
+    if (!byPath.count(path) && byPath.size() >= kConnectionsPerThread)
+        byPath.erase(byPath.begin());  // every call resolves its connection once, so none is in use
+    auto &slot = byPath[path];
     if (!slot) {
         try {
             slot = std::make_unique<Database>(path);

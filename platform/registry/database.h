@@ -56,6 +56,9 @@ public:
     Statement Prepare(const char *sql);
     void Execute(const char *sql);
     bool InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+    // False once the file this connection opened has been removed or replaced (a root deleted
+    // and made again): writes through it would reach no one.
+    bool StillOnDisk() const;
 
 private:
     void CreateSchema();
@@ -63,6 +66,8 @@ private:
     std::string path_;
     sqlite3 *db_ = nullptr;
     uint64_t serial_;
+    uint64_t device_ = 0;
+    uint64_t inode_ = 0;
     uint64_t ownWrites_ = 0;
     std::unordered_map<const char *, sqlite3_stmt *> statements_;
 };

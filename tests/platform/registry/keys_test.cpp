@@ -285,3 +285,16 @@ TEST_F(KeyTest, HandleKeepsItsRootWhenTheRootChanges)
     }
     RegCloseKey(key);
 }
+
+TEST_F(KeyTest, RootRemovedAndMadeAgainStartsAnEmptyRegistry)
+{
+    HKEY key = Create(HKEY_LOCAL_MACHINE, "Before");
+    RegCloseKey(key);
+    std::filesystem::remove_all(root_.Path());
+    std::filesystem::create_directories(root_.Path());
+    // The new root is empty, and what is written now lands in its file.
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Before", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    key = Create(HKEY_LOCAL_MACHINE, "After");
+    RegCloseKey(key);
+    EXPECT_TRUE(std::filesystem::exists(root_.Path() / "registry.db"));
+}
