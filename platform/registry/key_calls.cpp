@@ -96,10 +96,10 @@ MFPAPI LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, L
             WriteTransaction transaction(db);
             RequireLive(parent);
             key = FindPath(db, parent.key, names);
-            if (!key) {
-                RequireAccess(parent, KEY_CREATE_SUB_KEY);
+            // Creating a subkey is a right of the key, not of the handle: a handle opened for
+            // reading creates subkeys too, as on Windows.
+            if (!key)
                 key = CreatePath(db, parent.key, names, lpClass ? lpClass : "", created);
-            }
             transaction.Commit();
         } else if (names.empty()) {
             RequireLive(parent);
