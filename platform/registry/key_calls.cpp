@@ -1,6 +1,4 @@
 // Opening, creating, closing and deleting keys.
-#include <cstring>
-
 #include "key_handles.h"
 #include "key_names.h"
 #include "mfpwin/registry.h"
@@ -21,22 +19,6 @@ std::vector<std::string> PathNames(LPCSTR subKey)
     if (status != ERROR_SUCCESS)
         throw StoreError(status, "bad subkey path");
     return names;
-}
-
-// The root keys themselves (and the keys standing for HKEY_CURRENT_USER and HKEY_CLASSES_ROOT)
-// cannot be deleted.
-bool IsProtectedKey(Database &db, KeyId key)
-{
-    if (key == kMachineKeyId || key == kUsersKeyId)
-        return true;
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
-        KeyId base = 0;
-        std::vector<std::string> names;
-        PredefinedRootPath(root, base, names);
-        if (FindPath(db, base, names) == key)
-            return true;
-    }
-    return false;
 }
 
 // The old forms take a path with one leading backslash, as 16-bit programs wrote them.
@@ -147,7 +129,7 @@ MFPAPI LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
         auto key = FindPath(db, parent.key, names);
         if (!key)
             return ERROR_FILE_NOT_FOUND;
-        if (IsProtectedKey(db, *key) || CountSubkeys(db, *key) > 0)
+        if (IsPredefinedKey(db, *key) || CountSubkeys(db, *key) > 0)
             return ERROR_ACCESS_DENIED;
         DeleteTree(db, *key);
         transaction.Commit();
@@ -169,7 +151,7 @@ MFPAPI LSTATUS RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey)
             auto key = FindPath(db, parent.key, PathNames(lpSubKey));
             if (!key)
                 return ERROR_FILE_NOT_FOUND;
-            if (IsProtectedKey(db, *key))
+            if (IsPredefinedKey(db, *key))
                 return ERROR_ACCESS_DENIED;
             DeleteTree(db, *key);
         }

@@ -2,7 +2,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "key_handles.h"
 #include "key_names.h"
@@ -32,17 +31,6 @@ std::vector<std::string> FullPath(HKEY root, const std::vector<std::string> &nam
     return path;
 }
 
-bool IsProtected(Database &db, KeyId key)
-{
-    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
-        KeyId base = 0;
-        std::vector<std::string> names = FullPath(root, {}, base);
-        if (FindPath(db, base, names) == key)
-            return true;
-    }
-    return false;
-}
-
 // Applies the changes in order inside the caller's transaction; throws on the first that fails.
 void ApplyChanges(Database &db, const std::vector<RegFileChange> &changes)
 {
@@ -58,7 +46,7 @@ void ApplyChanges(Database &db, const std::vector<RegFileChange> &changes)
         }
         case RegFileChange::kDeleteKey:
             if (auto key = FindPath(db, base, names)) {
-                if (IsProtected(db, *key))
+                if (IsPredefinedKey(db, *key))
                     throw StoreError(ERROR_ACCESS_DENIED, where + "a root key cannot be deleted");
                 DeleteTree(db, *key);
             }
