@@ -129,6 +129,7 @@ protected:
         SetRaw(key, "long binary", REG_BINARY, binary);
         SetRaw(key, "empty binary", REG_BINARY, "");
         RegCloseKey(Create(key, "Empty Subkey"));
+        RegCloseKey(Create(key, "Klucz żółty 日本"));
         HKEY deep = Create(key, "a\\b]\\c=d");
         SetString(deep, "deep", "value");
         RegCloseKey(deep);
