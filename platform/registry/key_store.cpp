@@ -30,6 +30,13 @@ bool KeyExists(Database &db, KeyId key)
     return db.Prepare("SELECT 1 FROM keys WHERE id = ?1").Bind(1, key).Step();
 }
 
+std::string KeyName(Database &db, KeyId key)
+{
+    Statement name = db.Prepare("SELECT name FROM keys WHERE id = ?1");
+    name.Bind(1, key);
+    return name.Step() ? name.Text(0) : std::string();
+}
+
 std::optional<KeyId> FindSubkey(Database &db, KeyId parent, std::string_view name)
 {
     Statement find = db.Prepare("SELECT id FROM keys WHERE parent = ?1 AND fold = ?2");
