@@ -150,6 +150,7 @@ TEST_F(MfpctlPrinterTest, MistakesGiveUsageOrFailureExitCodes)
         {{"printer", "add", "X", "--port", "P"}, 2, "--port and --driver"},
         {{"printer", "add", "X", "--port", "P", "--driver", "Missing"}, 1, "not installed"},
         {{"printer", "add", "Office", "--port", "P", "--driver", "Lumora 940 PCL"}, 1, "already exists"},
+        {{"printer", "add", "\\\\SRV\\queue", "--port", "P", "--driver", "Lumora 940 PCL"}, 1, "already exists"},
         {{"printer", "add", "X", "--port", "P", "--driver", "Lumora 940 PCL", "--attributes", "lots"}, 2, "number"},
         {{"printer", "show", "Nowhere"}, 1, "no such printer"},
         {{"printer", "delete", "Nowhere"}, 1, "no such printer"},

@@ -76,6 +76,24 @@ TEST_F(PrinterAdminTest, OpenPrinterFindsPrintersOnlyAndResetsTheHandleOnFailure
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
+TEST_F(PrinterAdminTest, TheRecordIsNamedAfterItsKeyEvenWhenItsNameValueDisagrees)
+{
+    ASSERT_EQ(AddLocalPrinter("Office", "IP_10.0.0.5"), static_cast<DWORD>(ERROR_SUCCESS));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Office", 0,
+                            KEY_ALL_ACCESS, &key),
+              ERROR_SUCCESS);
+    const char other[] = "Somewhere else";
+    ASSERT_EQ(RegSetValueExA(key, "Name", 0, REG_SZ, reinterpret_cast<const BYTE *>(other), sizeof other),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    OpenedPrinter printer("OFFICE");
+    std::vector<BYTE> buffer(2048);
+    DWORD needed = 0;
+    ASSERT_TRUE(GetPrinterA(printer.get(), 2, buffer.data(), 2048, &needed));
+    EXPECT_EQ(Text(reinterpret_cast<PRINTER_INFO_2A *>(buffer.data())->pPrinterName), "OFFICE");
+}
+
 TEST_F(PrinterAdminTest, DeletedPrinterIsGoneForNewAndOldHandles)
 {
     ASSERT_EQ(AddLocalPrinter("Office", "IP_10.0.0.5"), static_cast<DWORD>(ERROR_SUCCESS));

@@ -1,6 +1,7 @@
 // A machine's exported print set-up (driver, standard TCP/IP port, printer with printer data,
 // connection) imported as it is and then read through the spooler's calls.
 #include <cstring>
+#include <filesystem>
 
 #include "spooler_fixture.h"
 
@@ -12,7 +13,8 @@ class RegImportTest : public SpoolerTest {
 protected:
     void SetUp() override
     {
-        const auto file = (mfptest::SourceDir() / "tests/platform/spooler/fixtures/print_setup.reg").string();
+        // Beside this source file (the build compiles it by its full path).
+        const auto file = (std::filesystem::path(__FILE__).parent_path() / "fixtures/print_setup.reg").string();
         char error[512] = {};
         ASSERT_EQ(MfpRegImportFileA(file.c_str(), error, sizeof error), ERROR_SUCCESS) << error;
     }
