@@ -6,3 +6,8 @@
 #include "mfpwin/kernel.h"
 #include "mfpwin/spooler.h"
 #include "mfpwin/registry.h"
+#include "mfpwin/security.h"
+#include "mfpwin/rpc.h"
+#include "mfpwin/codepage.h"
+#include "mfpwin/module.h"
+#include "mfpwin/resources.h"
