@@ -27,7 +27,6 @@ public:
                               LookupResult &result) const;
     // Whether the pointer is one of this directory's entries.
     bool Owns(const ResourceEntry *entry) const;
-    const std::vector<ResourceEntry> &Entries() const { return entries_; }
 
 private:
     std::vector<ResourceEntry> entries_;
