@@ -93,7 +93,8 @@ MFPAPI BOOL EnumResourceLanguagesA(HMODULE module, LPCSTR type, LPCSTR name, ENU
 MFPAPI int LookupIconIdFromDirectoryEx(const BYTE *directory, BOOL icon, int width, int height, UINT flags);
 MFPAPI int LookupIconIdFromDirectory(const BYTE *directory, BOOL icon);
 
-// Version blocks (VS_VERSIONINFO) of a module file, loaded or not.
+// Version blocks (VS_VERSIONINFO) of a module file, loaded or not: a path, or the file name
+// of a loaded module.
 typedef struct tagVS_FIXEDFILEINFO {
     DWORD dwSignature;  // 0xFEEF04BD
     DWORD dwStrucVersion;
