@@ -63,7 +63,7 @@ MFPAPI HMODULE LoadLibraryA(LPCSTR fileName)
     std::lock_guard lock(LoaderLock());
     void *loaderHandle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
     if (loaderHandle == nullptr) {
-        SetLastError(FileExists(fileName) ? ERROR_BAD_FORMAT : ERROR_MOD_NOT_FOUND);
+        SetLastError(FileExists(fileName) ? ERROR_BAD_EXE_FORMAT : ERROR_MOD_NOT_FOUND);
         return nullptr;
     }
     HMODULE module = ModuleOfLoaderHandle(loaderHandle);

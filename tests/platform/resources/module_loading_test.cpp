@@ -60,7 +60,7 @@ TEST(LoadLibrary, ReportsMissingAndMalformedFiles)
     } cases[] = {
         {(root.Path() / "missing.so").string(), ERROR_MOD_NOT_FOUND},
         {"libno_such_library_anywhere.so", ERROR_MOD_NOT_FOUND},
-        {notALibrary, ERROR_BAD_FORMAT},
+        {notALibrary, ERROR_BAD_EXE_FORMAT},
         {"", ERROR_INVALID_PARAMETER},
     };
     for (const Case &c : cases) {
