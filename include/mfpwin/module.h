@@ -31,7 +31,8 @@ typedef void (*MfpModuleDetachProc)(HINSTANCE self);
 #define MFP_MODULE_DETACH_NAME "MfpModuleDetach"
 
 // Loads the library (a path, or a file name searched as the system's dynamic loader does) and
-// counts one reference; NULL with GetLastError() = ERROR_MOD_NOT_FOUND when it is not found,
+// counts one reference; NULL with GetLastError() = ERROR_MOD_NOT_FOUND when it or a library it
+// needs is not found, ERROR_PROC_NOT_FOUND when a symbol it needs is missing,
 // ERROR_BAD_EXE_FORMAT when the file is no loadable library, ERROR_DLL_INIT_FAILED when its
 // attach refuses.
 MFPAPI HMODULE LoadLibraryA(LPCSTR fileName);
