@@ -37,16 +37,27 @@
 #define RT_HTML MAKEINTRESOURCEA(23)
 #define RT_MANIFEST MAKEINTRESOURCEA(24)
 
-// Language identifiers: primary language in the low 10 bits, sub-language above.
-#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
-#define PRIMARYLANGID(l) ((WORD)(l) & 0x3ff)
-#define SUBLANGID(l) ((WORD)(l) >> 10)
+// Language identifiers: primary language in the low 10 bits, sub-language above. The locale
+// header defines the same macros; whichever comes first wins, the spellings are identical.
+#ifndef MAKELANGID
+#define MAKELANGID(primary, sub) ((((WORD)(sub)) << 10) | (WORD)(primary))
+#endif
+#ifndef PRIMARYLANGID
+#define PRIMARYLANGID(lang) ((WORD)(lang) & 0x3ff)
+#endif
+#ifndef SUBLANGID
+#define SUBLANGID(lang) ((WORD)(lang) >> 10)
+#endif
+#ifndef LANG_NEUTRAL
 #define LANG_NEUTRAL 0x00
+#endif
+#ifndef SUBLANG_DEFAULT
+#define SUBLANG_DEFAULT 0x01
+#endif
 #define LANG_ENGLISH 0x09
 #define LANG_GERMAN 0x07
 #define LANG_POLISH 0x15
 #define SUBLANG_NEUTRAL 0x00
-#define SUBLANG_DEFAULT 0x01
 #define SUBLANG_SYS_DEFAULT 0x02
 #define SUBLANG_ENGLISH_US 0x01
 
