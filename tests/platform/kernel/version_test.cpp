@@ -102,10 +102,14 @@ TEST(Version, RejectsOtherStructureSizesWithoutWriting)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
-TEST(Version, StructureSizesAreTheWindowsOnes)
+TEST(Layouts, RecordsCallersFillHaveTheWindowsSizes)
 {
     EXPECT_EQ(sizeof(OSVERSIONINFOA), 148u);
     EXPECT_EQ(sizeof(OSVERSIONINFOEXA), 156u);
+    EXPECT_EQ(sizeof(STARTUPINFOA), 104u);
+    EXPECT_EQ(sizeof(PROCESS_INFORMATION), 24u);
+    EXPECT_EQ(sizeof(TOKEN_USER), 16u);
+    EXPECT_EQ(sizeof(UUID), 16u);
 }
 
 }  // namespace
