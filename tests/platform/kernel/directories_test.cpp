@@ -83,6 +83,20 @@ TEST(ShortPathNames, ExistingPathsAreTheirOwnShortForm)
     }
 }
 
+TEST(ShortPathNames, PathsLongerThanTheBufferAskForMore)
+{
+    mfptest::TempRoot root;
+    std::filesystem::path deep = root.Path();
+    while (deep.string().size() <= MAX_PATH)
+        deep /= std::string(40, 'd');
+    std::filesystem::create_directories(deep);
+    char buffer[MAX_PATH];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(GetShortPathNameA(deep.c_str(), buffer, MAX_PATH), deep.string().size() + 1);
+    EXPECT_GT(deep.string().size() + 1, static_cast<size_t>(MAX_PATH));
+    EXPECT_EQ(buffer[0], '#');
+}
+
 TEST(ShortPathNames, SameBufferForBothAndNullInput)
 {
     mfptest::TempRoot root;
