@@ -120,4 +120,17 @@ TEST(Strings, BoundedCopyAlwaysTerminates)
     EXPECT_LT(lstrcmpA("a", "b"), 0);
 }
 
+TEST(Strings, FormattingStopsAt1024Bytes)
+{
+    char object[1024];
+    EXPECT_EQ(wsprintfA(object, ".%d.%d", 1, -1), 5);
+    EXPECT_STREQ(object, ".1.-1");
+
+    std::string longText(2000, 'x');
+    std::string big(2048, '#');
+    EXPECT_EQ(wsprintfA(big.data(), "%s", longText.c_str()), 1023);
+    EXPECT_EQ(std::strlen(big.c_str()), 1023u);
+    EXPECT_EQ(big[1024], '#') << "nothing written past 1024 bytes";
+}
+
 }  // namespace
