@@ -4,3 +4,6 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/user.h"
+#include "mfpwin/controls.h"
+#include "mfpwin/automation.h"
