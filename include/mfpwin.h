@@ -4,6 +4,9 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/codepage.h"
+#include "mfpwin/module.h"
+#include "mfpwin/resources.h"
 #include "mfpwin/user.h"
 #include "mfpwin/controls.h"
 #include "mfpwin/automation.h"
