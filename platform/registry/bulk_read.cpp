@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 #include "key_handles.h"
 #include "key_names.h"
@@ -38,6 +37,22 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
+// Reorders values (read in name order) by their seqs: sorts positions, then moves each value once.
+void PutInSettingOrder(std::vector<ValueEntry> &values, const std::vector<int64_t> &seqs)
+{
+    if (std::is_sorted(seqs.begin(), seqs.end()))
+        return;
+    std::vector<size_t> order(seqs.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return seqs[a] < seqs[b]; });
+    std::vector<ValueEntry> sorted;
+    sorted.reserve(values.size());
+    for (size_t from : order)
+        sorted.push_back(std::move(values[from]));
+    values = std::move(sorted);
+}
+
 }  // namespace
 
 LSTATUS ReadKeyValues(HKEY root, std::string_view path, std::vector<ValueEntry> &values)
@@ -69,26 +84,23 @@ LSTATUS ReadSubkeysWithValues(HKEY root, std::string_view path, std::vector<Subk
             " WHERE k.parent = ?1 ORDER BY k.fold");
         rows.Bind(1, *key);
         std::vector<SubkeyValues> result;
-        std::vector<std::pair<int64_t, ValueEntry>> pending;  // the current subkey's values with their seq
+        std::vector<int64_t> seqs;  // the current subkey's values' places in the setting order
         KeyId current = 0;
-        auto finishSubkey = [&]() {
-            std::sort(pending.begin(), pending.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-            for (auto &entry : pending)
-                result.back().values.push_back(std::move(entry.second));
-            pending.clear();
-        };
         while (rows.Step()) {
             if (result.empty() || rows.Int(0) != current) {
                 if (!result.empty())
-                    finishSubkey();
+                    PutInSettingOrder(result.back().values, seqs);
                 current = rows.Int(0);
                 result.push_back(SubkeyValues{rows.Text(1), {}});
+                seqs.clear();
             }
-            if (!rows.IsNull(2))
-                pending.emplace_back(rows.Int(2), ValueEntry{rows.Text(3), static_cast<DWORD>(rows.Int(4)), rows.Blob(5)});
+            if (!rows.IsNull(2)) {
+                seqs.push_back(rows.Int(2));
+                result.back().values.push_back(ValueEntry{rows.Text(3), static_cast<DWORD>(rows.Int(4)), rows.Blob(5)});
+            }
         }
         if (!result.empty())
-            finishSubkey();
+            PutInSettingOrder(result.back().values, seqs);
         subkeys = std::move(result);
         return ERROR_SUCCESS;
     });
