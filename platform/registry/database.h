@@ -27,6 +27,7 @@ public:
     void Run() { Step(); }
 
     int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+    bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
     std::string Text(int column) const;
     std::string Blob(int column) const;
 

@@ -62,9 +62,10 @@ std::string DriverFilePath(const DriverEnvironment &environment, const std::stri
 
 DWORD ReadDriverRecord(const DriverEnvironment &environment, const std::string &driver, DriverRecord &record)
 {
-    RegKey key;
-    if (driver.empty() || RegKey::Open(HKEY_LOCAL_MACHINE, DriverKeyPath(environment, driver), KEY_READ, key) !=
-                              ERROR_SUCCESS)
+    // All values at once: the record is one snapshot, never half of an update in progress.
+    KeyValues key;
+    if (driver.empty() ||
+        registry::ReadKeyValues(HKEY_LOCAL_MACHINE, DriverKeyPath(environment, driver), key) != ERROR_SUCCESS)
         return ERROR_UNKNOWN_PRINTER_DRIVER;
     record = DriverRecord();
     record.name = driver;

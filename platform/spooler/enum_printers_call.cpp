@@ -28,13 +28,14 @@ constexpr DWORD kKnownFlags = PRINTER_ENUM_DEFAULT | PRINTER_ENUM_LOCAL | PRINTE
 std::vector<PrinterRecord> RecordsBelow(HKEY root, const char *path, bool connections)
 {
     std::vector<PrinterRecord> records;
-    RegKey key;
-    if (RegKey::Open(root, path, KEY_READ, key) != ERROR_SUCCESS)
+    // Every printer key with its values in one read: the list is one consistent snapshot.
+    std::vector<mfpwin::registry::SubkeyValues> keys;
+    if (mfpwin::registry::ReadSubkeysWithValues(root, path, keys) != ERROR_SUCCESS)
         return records;
-    for (const auto &name : key.SubkeyNames()) {
-        const auto location = connections ? LocateConnectionKey(name) : LocatePrinter(name);
+    for (const auto &key : keys) {
+        const auto location = connections ? LocateConnectionKey(key.name) : LocatePrinter(key.name);
         PrinterRecord record;
-        if (location && ReadPrinterRecord(*location, record) == ERROR_SUCCESS)
+        if (location && PrinterRecordFromValues(*location, key.values, record) == ERROR_SUCCESS)
             records.push_back(std::move(record));
     }
     return records;

@@ -48,28 +48,33 @@ std::string Text(LPCSTR text) { return text ? std::string(text) : std::string();
 
 DWORD ReadPrinterRecord(const PrinterLocation &where, PrinterRecord &record)
 {
-    RegKey key;
-    if (RegKey::Open(where.root, where.keyPath, KEY_READ, key) != ERROR_SUCCESS)
+    KeyValues values;
+    if (registry::ReadKeyValues(where.root, where.keyPath, values) != ERROR_SUCCESS)
         return ERROR_INVALID_PRINTER_NAME;
+    return PrinterRecordFromValues(where, values, record);
+}
+
+DWORD PrinterRecordFromValues(const PrinterLocation &where, const KeyValues &values, PrinterRecord &record)
+{
     record = PrinterRecord();
     for (const auto &[valueName, field] : kTextFields)
-        if (ReadText(key, valueName, record.*field) == ValueRead::WrongType)
+        if (ReadText(values, valueName, record.*field) == ValueRead::WrongType)
             return ERROR_INVALID_DATA;
     for (const auto &[valueName, field] : kDwordFields)
-        if (ReadDword(key, valueName, record.*field) == ValueRead::WrongType)
+        if (ReadDword(values, valueName, record.*field) == ValueRead::WrongType)
             return ERROR_INVALID_DATA;
 
     if (!where.connection) {
         // A local printer's own "Name" keeps the letter case it was created with; a "Name" that
         // names another printer is not believed, so the record always opens by its name.
-        if (ReadText(key, "Name", record.printerName) != ValueRead::Ok ||
+        if (ReadText(values, "Name", record.printerName) != ValueRead::Ok ||
             strcasecmp(record.printerName.c_str(), where.name.c_str()) != 0)
             record.printerName = where.name;
         return ERROR_SUCCESS;
     }
     record.printerName = where.name;
     record.hasServer = true;
-    if (ReadText(key, "Server", record.serverName) != ValueRead::Ok || record.serverName.empty())
+    if (ReadText(values, "Server", record.serverName) != ValueRead::Ok || record.serverName.empty())
         record.serverName = "\\\\" + where.server;
     if (record.shareName.empty())
         record.shareName = where.share;

@@ -6,6 +6,7 @@
 #include "mfpwin/spooler.h"
 #include "printer_location.h"
 #include "reg_key.h"
+#include "value_reader.h"
 
 namespace mfpwin::spooler {
 
@@ -20,6 +21,8 @@ struct PrinterRecord {
 // ERROR_INVALID_DATA when a value has the wrong type. Missing values read as empty or 0.
 // A connection always has the network attribute and never the local one.
 DWORD ReadPrinterRecord(const PrinterLocation &where, PrinterRecord &record);
+// The same from the values of the printer's key, already read.
+DWORD PrinterRecordFromValues(const PrinterLocation &where, const KeyValues &values, PrinterRecord &record);
 
 // Writes every field of the record into an open printer key.
 DWORD WritePrinterRecord(const RegKey &key, const PrinterRecord &record);
