@@ -76,7 +76,7 @@ int CheckDeviceFamily(HANDLE printer, const char *host, int familyCheck, int *un
         return Unreachable(unreachableLatch);
     Vb answer;
     pdu.get_vb(answer, 0);
-    const char *answeredOid = answer.get_oid().get_printable();
+    const char *answeredOid = answer.get_printable_oid();
     if (answeredOid == nullptr || std::strstr(answeredOid, kSysObjectId) == nullptr)
         return Unreachable(unreachableLatch);
     if (!IsKnownFamily(answer.get_printable_value()))

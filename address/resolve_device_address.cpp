@@ -71,7 +71,7 @@ int ResolveLocalPort(const char *portName, char *address, const ResolveContext &
         if (ReadPrinterText(context.printer, "NovellSNMPAddressAndPort", novell)) {
             const char *colon = std::strchr(novell, ':');
             if (colon != nullptr && colon > novell) {
-                const std::string host(novell, colon);
+                const std::string host(novell, static_cast<size_t>(colon - novell));
                 CopyBounded(address, kAddressSize, host.c_str());
                 Note(context.trace, "cached data: NovellSNMPAddressAndPort " + std::string(novell));
                 return kResolved;
