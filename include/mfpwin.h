@@ -4,4 +4,7 @@
 
 #include "mfpwin/types.h"
 #include "mfpwin/kernel.h"
+#include "mfpwin/spooler.h"
 #include "mfpwin/registry.h"
+#include "mfpwin/security.h"
+#include "mfpwin/rpc.h"

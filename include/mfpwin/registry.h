@@ -97,6 +97,13 @@
 #define REG_CREATED_NEW_KEY 0x00000001L
 #define REG_OPENED_EXISTING_KEY 0x00000002L
 
+#ifndef ERROR_BAD_PATHNAME
+#define ERROR_BAD_PATHNAME 161L
+#endif
+#ifndef ERROR_NOACCESS
+#define ERROR_NOACCESS 998L
+#endif
+
 // Longest key name component and value name (characters, without the terminating zero).
 #define MFP_REG_MAX_KEY_NAME 255
 #define MFP_REG_MAX_VALUE_NAME 16383

@@ -1,0 +1,205 @@
+#include "key_store.h"
+
+#include <chrono>
+
+#include "key_names.h"
+
+namespace mfpwin::registry {
+
+namespace {
+
+// Seconds between 1601-01-01 (the FILETIME epoch) and 1970-01-01.
+constexpr int64_t kFileTimeEpochOffset = 11644473600LL;
+
+void TouchKey(Database &db, KeyId key)
+{
+    db.Prepare("UPDATE keys SET written = ?2 WHERE id = ?1").Bind(1, key).Bind(2, FileTimeNow()).Run();
+}
+
+}  // namespace
+
+int64_t FileTimeNow()
+{
+    auto sinceUnix = std::chrono::system_clock::now().time_since_epoch();
+    return (std::chrono::duration_cast<std::chrono::nanoseconds>(sinceUnix).count() / 100) +
+           kFileTimeEpochOffset * 10000000LL;
+}
+
+bool KeyExists(Database &db, KeyId key)
+{
+    return db.Prepare("SELECT 1 FROM keys WHERE id = ?1").Bind(1, key).Step();
+}
+
+std::optional<KeyId> FindSubkey(Database &db, KeyId parent, std::string_view name)
+{
+    Statement find = db.Prepare("SELECT id FROM keys WHERE parent = ?1 AND fold = ?2");
+    find.Bind(1, parent).Bind(2, FoldName(name));
+    if (!find.Step())
+        return std::nullopt;
+    return find.Int(0);
+}
+
+std::optional<KeyId> FindPath(Database &db, KeyId start, const std::vector<std::string> &names)
+{
+    KeyId current = start;
+    for (const auto &name : names) {
+        auto next = FindSubkey(db, current, name);
+        if (!next)
+            return std::nullopt;
+        current = *next;
+    }
+    return current;
+}
+
+KeyId CreatePath(Database &db, KeyId start, const std::vector<std::string> &names, std::string_view className,
+                 bool &created)
+{
+    KeyId current = start;
+    created = false;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (auto next = FindSubkey(db, current, names[i])) {
+            current = *next;
+            created = false;
+            continue;
+        }
+        Statement insert = db.Prepare(
+            "INSERT INTO keys(parent, name, fold, class, written) VALUES (?1, ?2, ?3, ?4, ?5) RETURNING id");
+        insert.Bind(1, current).Bind(2, names[i]).Bind(3, FoldName(names[i]));
+        insert.Bind(4, i + 1 == names.size() ? className : std::string_view()).Bind(5, FileTimeNow());
+        insert.Step();
+        current = insert.Int(0);
+        created = true;
+    }
+    return current;
+}
+
+DWORD CountSubkeys(Database &db, KeyId key)
+{
+    Statement count = db.Prepare("SELECT count(*) FROM keys WHERE parent = ?1");
+    count.Bind(1, key).Step();
+    return static_cast<DWORD>(count.Int(0));
+}
+
+std::optional<SubkeyEntry> SubkeyAt(Database &db, KeyId key, DWORD index)
+{
+    Statement at = db.Prepare("SELECT id, name, class, written FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2");
+    at.Bind(1, key).Bind(2, static_cast<int64_t>(index));
+    if (!at.Step())
+        return std::nullopt;
+    return SubkeyEntry{at.Int(0), at.Text(1), at.Text(2), at.Int(3)};
+}
+
+std::vector<SubkeyEntry> Subkeys(Database &db, KeyId key)
+{
+    std::vector<SubkeyEntry> result;
+    Statement all = db.Prepare("SELECT id, name, class, written FROM keys WHERE parent = ?1 ORDER BY fold");
+    all.Bind(1, key);
+    while (all.Step())
+        result.push_back(SubkeyEntry{all.Int(0), all.Text(1), all.Text(2), all.Int(3)});
+    return result;
+}
+
+void DeleteTree(Database &db, KeyId key)
+{
+    ClearKey(db, key);
+    db.Prepare("DELETE FROM keys WHERE id = ?1").Bind(1, key).Run();
+}
+
+void ClearKey(Database &db, KeyId key)
+{
+    db.Prepare("DELETE FROM vals WHERE key = ?1").Bind(1, key).Run();
+    db.Prepare(
+          "WITH RECURSIVE below(id) AS (SELECT id FROM keys WHERE parent = ?1"
+          " UNION ALL SELECT keys.id FROM keys JOIN below ON keys.parent = below.id)"
+          " DELETE FROM vals WHERE key IN below")
+        .Bind(1, key)
+        .Run();
+    db.Prepare(
+          "WITH RECURSIVE below(id) AS (SELECT id FROM keys WHERE parent = ?1"
+          " UNION ALL SELECT keys.id FROM keys JOIN below ON keys.parent = below.id)"
+          " DELETE FROM keys WHERE id IN below")
+        .Bind(1, key)
+        .Run();
+}
+
+std::optional<ValueEntry> FindValue(Database &db, KeyId key, std::string_view name)
+{
+    Statement find = db.Prepare("SELECT name, type, data FROM vals WHERE key = ?1 AND fold = ?2");
+    find.Bind(1, key).Bind(2, FoldName(name));
+    if (!find.Step())
+        return std::nullopt;
+    return ValueEntry{find.Text(0), static_cast<DWORD>(find.Int(1)), find.Blob(2)};
+}
+
+std::optional<ValueEntry> ValueAt(Database &db, KeyId key, DWORD index)
+{
+    Statement at = db.Prepare("SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY seq LIMIT 1 OFFSET ?2");
+    at.Bind(1, key).Bind(2, static_cast<int64_t>(index));
+    if (!at.Step())
+        return std::nullopt;
+    return ValueEntry{at.Text(0), static_cast<DWORD>(at.Int(1)), at.Blob(2)};
+}
+
+std::vector<ValueEntry> Values(Database &db, KeyId key)
+{
+    std::vector<ValueEntry> result;
+    Statement all = db.Prepare("SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY seq");
+    all.Bind(1, key);
+    while (all.Step())
+        result.push_back(ValueEntry{all.Text(0), static_cast<DWORD>(all.Int(1)), all.Blob(2)});
+    return result;
+}
+
+void SetValue(Database &db, KeyId key, std::string_view name, DWORD type, std::string_view data)
+{
+    // An existing value keeps its place in the enumeration and the case of its first name.
+    db.Prepare(
+          "INSERT INTO vals(key, name, fold, type, data) VALUES (?1, ?2, ?3, ?4, ?5)"
+          " ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data")
+        .Bind(1, key)
+        .Bind(2, name)
+        .Bind(3, FoldName(name))
+        .Bind(4, static_cast<int64_t>(type))
+        .BindBlob(5, data.data(), data.size())
+        .Run();
+    TouchKey(db, key);
+}
+
+bool DeleteValue(Database &db, KeyId key, std::string_view name)
+{
+    Statement remove = db.Prepare("DELETE FROM vals WHERE key = ?1 AND fold = ?2 RETURNING 1");
+    remove.Bind(1, key).Bind(2, FoldName(name));
+    if (!remove.Step())
+        return false;
+    while (remove.Step()) {
+    }
+    TouchKey(db, key);
+    return true;
+}
+
+KeyInfo QueryKeyInfo(Database &db, KeyId key)
+{
+    KeyInfo info;
+    Statement self = db.Prepare("SELECT class, written FROM keys WHERE id = ?1");
+    self.Bind(1, key);
+    if (self.Step()) {
+        info.className = self.Text(0);
+        info.written = self.Int(1);
+    }
+    Statement subkeys = db.Prepare("SELECT count(*), coalesce(max(length(CAST(name AS BLOB))), 0),"
+        " coalesce(max(length(CAST(class AS BLOB))), 0) FROM keys WHERE parent = ?1");
+    subkeys.Bind(1, key).Step();
+    info.maxSubkeyClass = static_cast<DWORD>(subkeys.Int(2));
+    info.subkeys = static_cast<DWORD>(subkeys.Int(0));
+    info.maxSubkeyName = static_cast<DWORD>(subkeys.Int(1));
+    Statement values = db.Prepare(
+        "SELECT count(*), coalesce(max(length(CAST(name AS BLOB))), 0), coalesce(max(length(data)), 0)"
+        " FROM vals WHERE key = ?1");
+    values.Bind(1, key).Step();
+    info.values = static_cast<DWORD>(values.Int(0));
+    info.maxValueName = static_cast<DWORD>(values.Int(1));
+    info.maxValueData = static_cast<DWORD>(values.Int(2));
+    return info;
+}
+
+}  // namespace mfpwin::registry
