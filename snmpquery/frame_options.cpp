@@ -48,6 +48,18 @@ Row RowOf(FrameQuestion question)
 
 }  // namespace
 
+SessionVerdict JudgeSessions(SessionFailure rule, bool udpUsable, bool ipxUsable)
+{
+    const bool bothUnusable = !udpUsable && !ipxUsable;
+    switch (rule) {
+    case SessionFailure::Silent: return {!bothUnusable, false};
+    case SessionFailure::UdpOnlySilent: return {udpUsable, false};
+    case SessionFailure::Message: return {!bothUnusable, bothUnusable};
+    case SessionFailure::QueryContinues: return {true, bothUnusable};
+    }
+    return {!bothUnusable, false};
+}
+
 QueryFrameOptions FrameOptionsFor(FrameQuestion question)
 {
     const Row row = RowOf(question);

@@ -57,6 +57,14 @@ struct QueryFrameOptions {
     std::function<void()> reportConnectionFailure;
 };
 
+// Whether the question goes on with the sessions it got, and whether the connection-failure
+// message is to be shown first.
+struct SessionVerdict {
+    bool proceed;
+    bool showMessage;
+};
+SessionVerdict JudgeSessions(SessionFailure rule, bool udpUsable, bool ipxUsable);
+
 // The questions that run the frame.
 enum class FrameQuestion {
     GetMFPModel,

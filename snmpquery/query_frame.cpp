@@ -88,17 +88,11 @@ FrameStatus QueryFrame::Open(const char *printerName, const char *brandText, HAN
 bool QueryFrame::OpenSessions()
 {
     sessions_ = std::make_unique<mfpaddress::SessionPair>(ipv6_);
-    const bool bothUnusable = !sessions_->UdpUsable() && !sessions_->IpxUsable();
-    switch (options_.sessionFailure) {
-    case SessionFailure::Silent: return !bothUnusable;
-    case SessionFailure::UdpOnlySilent: return sessions_->UdpUsable();
-    case SessionFailure::Message:
-    case SessionFailure::QueryContinues:
-        if (bothUnusable && options_.reportConnectionFailure)
-            options_.reportConnectionFailure();
-        return !bothUnusable || options_.sessionFailure == SessionFailure::QueryContinues;
-    }
-    return !bothUnusable;
+    const SessionVerdict verdict =
+        JudgeSessions(options_.sessionFailure, sessions_->UdpUsable(), sessions_->IpxUsable());
+    if (verdict.showMessage && options_.reportConnectionFailure)
+        options_.reportConnectionFailure();
+    return verdict.proceed;
 }
 
 // The target's address by the question's form.
