@@ -4,10 +4,9 @@
 
 namespace mfpwin {
 
-UserSid CurrentUserSid()
-{
-    return UserSid{{0, 0, 0, 0, 0, 5}, {21, 0, 0, 0, 1000u + static_cast<uint32_t>(getuid())}};
-}
+UserSid SidOfPosixUser(uint32_t uid) { return UserSid{{0, 0, 0, 0, 0, 5}, {21, 0, 0, 0, 1000u + uid}}; }
+
+UserSid CurrentUserSid() { return SidOfPosixUser(static_cast<uint32_t>(getuid())); }
 
 std::string CurrentUserSidText()
 {

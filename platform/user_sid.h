@@ -1,5 +1,6 @@
-// The security identifier of the user running this process. HKEY_CURRENT_USER is the key of
-// this identifier's text below HKEY_USERS, and the token calls report it.
+// The security identifier of a POSIX user. HKEY_CURRENT_USER is the key of the current user's
+// identifier text below HKEY_USERS, and the token calls report the identifier of the user who
+// owns a process.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@ struct UserSid {
 
 // S-1-5-21-0-0-0-<1000 + POSIX uid>: a domain-style user identifier that is stable per POSIX
 // user, so every process of one user sees the same HKEY_CURRENT_USER.
+UserSid SidOfPosixUser(uint32_t uid);
 UserSid CurrentUserSid();
 std::string CurrentUserSidText();
 

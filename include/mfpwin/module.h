@@ -18,7 +18,9 @@
 #define ERROR_DLL_INIT_FAILED 1114L
 #endif
 
-typedef INT_PTR (*FARPROC)(void);
+// Callers cast the result of GetProcAddress to the function's real type; a pointer to
+// "void (void)" converts to any function type without a cast-function-type warning.
+typedef void (*FARPROC)(void);
 typedef BOOL (*MfpModuleAttachProc)(HINSTANCE self);
 typedef void (*MfpModuleDetachProc)(HINSTANCE self);
 

@@ -38,9 +38,11 @@
 #define RT_MANIFEST MAKEINTRESOURCEA(24)
 
 // Language identifiers: primary language in the low 10 bits, sub-language above.
+#ifndef MAKELANGID
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
 #define PRIMARYLANGID(l) ((WORD)(l) & 0x3ff)
 #define SUBLANGID(l) ((WORD)(l) >> 10)
+#endif
 #define LANG_NEUTRAL 0x00
 #define LANG_ENGLISH 0x09
 #define LANG_GERMAN 0x07

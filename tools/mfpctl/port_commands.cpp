@@ -1,6 +1,8 @@
 // mfpctl port add|list|delete: standard TCP/IP ports, kept where the port monitor keeps them.
 #include <arpa/inet.h>
 
+#include <cstring>
+
 #include <iostream>
 
 #include "json.h"

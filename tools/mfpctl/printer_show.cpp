@@ -132,7 +132,7 @@ void PrintShowJson(const PRINTER_INFO_2A &p, const DRIVER_INFO_3A *driver, const
         out << separator << "\"" << name << "\": " << JsonQuote(text), separator = ", ";
     for (const auto &[name, number] : NumberFields(p))
         out << ", \"" << name << "\": " << number;
-    out << ",\n \"driver\": ";
+    out << ",\n \"installed_driver\": ";
     if (driver) {
         separator = "{";
         for (const auto &[name, text] : DriverFields(*driver))
