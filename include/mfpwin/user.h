@@ -2,6 +2,7 @@
 // dialogs need. Windows belong to the thread that creates them; see docs/ui.md.
 #pragma once
 
+#include "resources.h"
 #include "types.h"
 
 typedef UINT_PTR WPARAM;
@@ -101,12 +102,7 @@ typedef struct tagBITMAP {
 #define ERROR_INVALID_INDEX 1413L
 #define ERROR_CONTROL_ID_NOT_FOUND 1421L
 #define ERROR_WINDOW_OF_OTHER_THREAD 1408L
-#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 
-// Resource names: small integers travel in the pointer.
-#define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
-#define MAKEINTRESOURCE(i) MAKEINTRESOURCEA(i)
-#define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
@@ -366,7 +362,6 @@ typedef struct tagBITMAP {
 #define IMAGE_BITMAP 0
 #define IMAGE_ICON 1
 #define IMAGE_CURSOR 2
-#define LR_DEFAULTCOLOR 0x0000
 #define LR_CREATEDIBSECTION 0x2000
 #define LR_SHARED 0x8000
 

@@ -183,3 +183,12 @@ INT_PTR RunModalLoop(HWND window, ModalKind kind) {
 }
 
 }  // namespace mfpwin::user
+
+namespace mfpwin::user {
+
+bool DialogHasEnded(HWND dialog) {
+    DialogState *state = StateOf<DialogState>(dialog);
+    return state == nullptr || state->outcome->ended;
+}
+
+}  // namespace mfpwin::user

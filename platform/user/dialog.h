@@ -52,3 +52,10 @@ int DialogUnitsToPixelsY(int units, int baseUnitY);
 void DialogFontBaseUnits(int pointSize, int &baseUnitX, int &baseUnitY);
 
 }  // namespace mfpwin::user
+
+namespace mfpwin::user {
+
+// True once EndDialog was called for the dialog (or it is gone).
+bool DialogHasEnded(HWND dialog);
+
+}  // namespace mfpwin::user

@@ -5,7 +5,7 @@
 
 namespace mfpwin::user {
 
-// The process's 8-bit text is UTF-8.
+// In the process code page (CP_ACP).
 std::string WideToProcessText(const std::u16string &wide);
 
 }  // namespace mfpwin::user
