@@ -7,9 +7,11 @@
 #define LANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
 #define SORT_DEFAULT 0x0
+#ifndef MAKELANGID
 #define MAKELANGID(primary, sub) ((((WORD)(sub)) << 10) | (WORD)(primary))
 #define PRIMARYLANGID(lang) ((WORD)(lang) & 0x3ff)
 #define SUBLANGID(lang) ((WORD)(lang) >> 10)
+#endif
 #define MAKELCID(lang, sort) ((DWORD)((((DWORD)((WORD)(sort))) << 16) | ((DWORD)((WORD)(lang)))))
 #define LANGIDFROMLCID(lcid) ((WORD)(lcid))
 

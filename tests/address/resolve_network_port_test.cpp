@@ -1,6 +1,7 @@
 // Connections to shared printers: their port kinds and the print server check.
 #include <gtest/gtest.h>
 
+#include "address/tcpip_port_key.h"
 #include "address/vendor_oid.h"
 #include "devsim_fixture.h"
 #include "printer_setup.h"

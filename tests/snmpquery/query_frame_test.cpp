@@ -185,8 +185,9 @@ TEST_F(QueryFrameTest, SendPolicies)
         const int status = frame.Get(kSysObjectId, c.policy);
         EXPECT_EQ(status == 0, c.succeeds) << static_cast<int>(c.policy) << " " << c.ipxMode;
         EXPECT_EQ(device.RequestLog().size(), c.requests) << static_cast<int>(c.policy) << " " << c.ipxMode;
-        if (!c.succeeds)
+        if (!c.succeeds) {
             EXPECT_STREQ(frame.Answer().get_printable_value(), "");  // a failed request leaves no value
+        }
     }
 }
 
