@@ -62,4 +62,13 @@ bool ReadPrinterText(HANDLE printer, const char *valueName, char (&buffer)[260])
     return true;
 }
 
+bool HasPrinterData(HANDLE printer, const char *valueName)
+{
+    if (printer == nullptr)
+        return false;
+    DWORD type = REG_NONE;
+    DWORD needed = 0;
+    return GetPrinterDataA(printer, const_cast<char *>(valueName), &type, nullptr, 0, &needed) != ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace mfpaddress

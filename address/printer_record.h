@@ -28,4 +28,7 @@ void CloseOpenedPrinter(HANDLE handle);
 // type or one too long for the limit is "not read". A null handle reads nothing.
 bool ReadPrinterText(HANDLE printer, const char *valueName, char (&buffer)[260]);
 
+// True when the printer has a data value of that name, of whatever type and size.
+bool HasPrinterData(HANDLE printer, const char *valueName);
+
 }  // namespace mfpaddress

@@ -48,10 +48,10 @@ bool ReadDiscoveredPair(const char *portName, char *address, const ResolveContex
         }
         return false;
     }
-    if (context.printer != nullptr) {
-        DeletePrinterDataA(context.printer, const_cast<char *>("Original Port"));
-        DeletePrinterDataA(context.printer, const_cast<char *>("Discovered IP"));
-    }
+    // Deleting is a write to the printer's store; a value that is not there needs none.
+    for (const char *name : {"Original Port", "Discovered IP"})
+        if (HasPrinterData(context.printer, name))
+            DeletePrinterDataA(context.printer, const_cast<char *>(name));
     return false;
 }
 
