@@ -5,13 +5,17 @@
 #include "types.h"
 
 #define LANG_NEUTRAL 0x00
+#define LANG_GERMAN 0x07
+#define LANG_ENGLISH 0x09
+#define LANG_POLISH 0x15
+#define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
+#define SUBLANG_SYS_DEFAULT 0x02
+#define SUBLANG_ENGLISH_US 0x01
 #define SORT_DEFAULT 0x0
-#ifndef MAKELANGID
 #define MAKELANGID(primary, sub) ((((WORD)(sub)) << 10) | (WORD)(primary))
 #define PRIMARYLANGID(lang) ((WORD)(lang) & 0x3ff)
 #define SUBLANGID(lang) ((WORD)(lang) >> 10)
-#endif
 #define MAKELCID(lang, sort) ((DWORD)((((DWORD)((WORD)(sort))) << 16) | ((DWORD)((WORD)(lang)))))
 #define LANGIDFROMLCID(lcid) ((WORD)(lcid))
 

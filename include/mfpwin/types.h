@@ -87,6 +87,24 @@ MFP_DECLARE_HANDLE(HRSRC);
 typedef HANDLE HGLOBAL;
 typedef HANDLE HGDIOBJ;
 
+// Standard access rights, shared by every kind of object.
+#define DELETE 0x00010000L
+#define READ_CONTROL 0x00020000L
+#define WRITE_DAC 0x00040000L
+#define WRITE_OWNER 0x00080000L
+#define SYNCHRONIZE 0x00100000L
+#define STANDARD_RIGHTS_REQUIRED 0x000F0000L
+#define STANDARD_RIGHTS_READ READ_CONTROL
+#define STANDARD_RIGHTS_WRITE READ_CONTROL
+#define STANDARD_RIGHTS_EXECUTE READ_CONTROL
+#define STANDARD_RIGHTS_ALL 0x001F0000L
+
+// 100-nanosecond intervals since 1601-01-01 (UTC), split in two halves.
+typedef struct _FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
 #ifndef TRUE
 #define TRUE 1
 #endif

@@ -35,7 +35,7 @@ static std::filesystem::path FromEnvironment(const char *name, const char *fallb
     return value ? std::filesystem::path(value) : std::filesystem::path(fallback);
 }
 
-std::filesystem::path BuildDir() { return FromEnvironment("MFP_BUILD_DIR", "build"); }
-std::filesystem::path SourceDir() { return FromEnvironment("MFP_SOURCE_DIR", "."); }
+std::filesystem::path BuildDir() { return FromEnvironment("MFP_BUILD_DIR", MFP_TEST_BUILD_DIR); }
+std::filesystem::path SourceDir() { return FromEnvironment("MFP_SOURCE_DIR", MFP_TEST_SOURCE_DIR); }
 
 }  // namespace mfptest
