@@ -11,3 +11,6 @@
 #include "mfpwin/codepage.h"
 #include "mfpwin/module.h"
 #include "mfpwin/resources.h"
+#include "mfpwin/user.h"
+#include "mfpwin/controls.h"
+#include "mfpwin/automation.h"

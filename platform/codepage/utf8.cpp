@@ -38,35 +38,40 @@ void AppendUtf8(std::string &out, char32_t codePoint)
 }
 
 // Decodes one sequence at text[index]; returns its length in bytes (at least 1) and the code
-// point, or kReplacement for an invalid sequence (then `valid` is false).
+// point. An invalid sequence yields kReplacement (and `valid` false) for its longest valid
+// beginning, so "\xC0\xAF" gives two replacements and "\xE2\x82" one.
 size_t DecodeOne(std::string_view text, size_t index, char32_t &codePoint, bool &valid)
 {
     auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
     uint8_t lead = byte(index);
     valid = true;
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
-    }
+    codePoint = lead;
+    if (lead < 0x80) return 1;
     size_t length = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, codePoint = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, codePoint = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, codePoint = lead & 0x07, minimum = 0x10000;
+    uint8_t secondLow = 0x80, secondHigh = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, codePoint = lead & 0x0F;
+        if (lead == 0xE0) secondLow = 0xA0;  // no overlong forms
+        if (lead == 0xED) secondHigh = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, codePoint = lead & 0x07;
+        if (lead == 0xF0) secondLow = 0x90;
+        if (lead == 0xF4) secondHigh = 0x8F;  // nothing above U+10FFFF
     } else {
         valid = false;
         codePoint = kReplacement;
         return 1;
     }
     size_t used = 1;
-    for (; used < length; ++used) {
-        if (index + used >= text.size() || (byte(index + used) & 0xC0) != 0x80) break;
-        codePoint = (codePoint << 6) | (byte(index + used) & 0x3F);
+    for (; used < length && index + used < text.size(); ++used) {
+        uint8_t next = byte(index + used);
+        uint8_t low = used == 1 ? secondLow : 0x80, high = used == 1 ? secondHigh : 0xBF;
+        if (next < low || next > high) break;
+        codePoint = (codePoint << 6) | (next & 0x3F);
     }
-    if (used < length || codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+    if (used < length) {
         valid = false;
         codePoint = kReplacement;
     }
