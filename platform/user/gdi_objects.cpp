@@ -134,6 +134,7 @@ HBITMAP AddBitmap(Picture picture) {
 
 }  // namespace mfpwin::user
 
+using namespace mfpwin;
 using namespace mfpwin::user;
 
 MFPAPI HGDIOBJ GetStockObject(int object) {

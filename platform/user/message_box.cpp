@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "mfpwin/controls.h"
+#include "mfpwin/automation.h"
 #include "user/dialog.h"
 #include "user/window_table.h"
 

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "mfpwin/kernel.h"
 #include "user/thread_id.h"
 #include "user/window_table.h"
 
@@ -167,7 +168,7 @@ bool TakePostedMessage(MSG *message, HWND window, UINT filterMin, UINT filterMax
         if (remove) self->posted.erase(it);
         return true;
     }
-    if (self->quitPosted && (filterMin == 0 && filterMax == 0 || (WM_QUIT >= filterMin && WM_QUIT <= filterMax))) {
+    if (self->quitPosted && ((filterMin == 0 && filterMax == 0) || (WM_QUIT >= filterMin && WM_QUIT <= filterMax))) {
         *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(self->quitCode), 0, 0, {0, 0}};
         if (remove) self->quitPosted = false;
         return true;
