@@ -2,9 +2,9 @@
 // factories (it defines none) and reports success.
 #pragma once
 
-#include "frame/win_app.h"
+#include "afx/afx_app.h"
 
-class CQX4DevCfgApp : public mfpframe::CWinApp {
+class CQX4DevCfgApp : public CWinApp {
 public:
     CQX4DevCfgApp();
     BOOL InitInstance() override;

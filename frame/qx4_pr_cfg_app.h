@@ -1,9 +1,9 @@
 // Mirvale's application object: the class library's defaults, nothing of its own.
 #pragma once
 
-#include "frame/win_app.h"
+#include "afx/afx_app.h"
 
-class CQx4PrCfgApp : public mfpframe::CWinApp {
+class CQx4PrCfgApp : public CWinApp {
 public:
     CQx4PrCfgApp();
 };

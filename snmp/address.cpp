@@ -119,11 +119,12 @@ bool Address::ParseIpx(const char *text)
     if (text == nullptr)
         return false;
     const char *p = text;
-    if (!ReadHexBytes(p, ipxNet_.data(), ipxNet_.size()) || (*p != ':' && *p != '-'))
-        return Invalidate(), false;
-    ++p;
-    if (!ReadHexBytes(p, ipxNode_.data(), ipxNode_.size()) || *p != '\0')
-        return Invalidate(), false;
+    bool parsed = ReadHexBytes(p, ipxNet_.data(), ipxNet_.size()) && (*p == ':' || *p == '-') &&
+                  ReadHexBytes(++p, ipxNode_.data(), ipxNode_.size()) && *p == '\0';
+    if (!parsed) {
+        Invalidate();
+        return false;
+    }
     valid_ = true;
     type_ = type_ipx;
     MakePrintable();

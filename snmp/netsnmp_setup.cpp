@@ -32,6 +32,9 @@ void EnsureNetSnmp()
             callerMibs = mibs;
         setenv("MIBS", "", 1);
         init_snmp("mfpsnmp");
+        // The engine's diagnostics (malformed packets and the like) are not the caller's output:
+        // failures reach the caller as statuses.
+        netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
         if (callerMibs)
             setenv("MIBS", callerMibs->c_str(), 1);
         else

@@ -2,14 +2,12 @@
 
 #include "snmp/netsnmp_convert.h"
 #include "snmp/netsnmp_setup.h"
+#include "snmp/udp_socket.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -17,35 +15,6 @@
 namespace {
 
 std::atomic<int> startupCount{0};
-
-// Whether a UDP socket of the family can be opened (and bound to port when it is not 0).
-bool CanOpenUdpSocket(bool ipv6, unsigned short port)
-{
-    int fd = socket(ipv6 ? AF_INET6 : AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    if (port != 0) {
-        sockaddr_storage local{};
-        socklen_t length = 0;
-        if (ipv6) {
-            auto *in6 = reinterpret_cast<sockaddr_in6 *>(&local);
-            in6->sin6_family = AF_INET6;
-            in6->sin6_port = htons(port);
-            in6->sin6_addr = in6addr_any;
-            length = sizeof *in6;
-        } else {
-            auto *in4 = reinterpret_cast<sockaddr_in *>(&local);
-            in4->sin_family = AF_INET;
-            in4->sin_port = htons(port);
-            in4->sin_addr.s_addr = htonl(INADDR_ANY);
-            length = sizeof *in4;
-        }
-        ok = bind(fd, reinterpret_cast<sockaddr *>(&local), length) == 0;
-    }
-    close(fd);
-    return ok;
-}
 
 // net-snmp's peer text for the target: "udp:192.0.2.1:161" or "udp6:[fe80::1%eth0]:161".
 std::string PeerName(const SnmpTarget &target)
@@ -64,7 +33,6 @@ struct Snmp::Session {
     std::mutex mutex;
     bool usable = false;
     unsigned short localPort = 0;
-    bool ipv6 = false;
     void *handle = nullptr;
     std::string key;
 
@@ -92,11 +60,6 @@ struct Snmp::Session {
         snmp_sess_init(&settings);
         settings.version = target.get_version() == version2c ? SNMP_VERSION_2c : SNMP_VERSION_1;
         settings.peername = peer.data();
-        std::string localName;
-        if (localPort != 0) {
-            localName = (ipv6 ? "udp6:[::]:" : "udp:0.0.0.0:") + std::to_string(localPort);
-            settings.localname = localName.data();
-        }
         std::vector<unsigned char> communityBytes(community.data(), community.data() + community.len());
         settings.community = communityBytes.data();
         settings.community_len = communityBytes.size();
@@ -107,6 +70,14 @@ struct Snmp::Session {
         handle = snmp_sess_open(&settings);
         if (handle == nullptr)
             return false;
+        sockaddr_storage agent;
+        socklen_t agentLength = 0;
+        netsnmp_transport *transport = snmp_sess_transport(handle);
+        if (transport == nullptr || transport->sock < 0 || !mfpsnmp::AgentSocketAddress(target, agent, agentLength) ||
+            !mfpsnmp::ReplaceSessionSocket(transport->sock, agent, agentLength, localPort)) {
+            Close();
+            return false;
+        }
         key = wanted;
         return true;
     }
@@ -133,8 +104,7 @@ Snmp::Snmp(int &status, unsigned short port, bool ipv6) : session_(std::make_uni
 {
     mfpsnmp::EnsureNetSnmp();
     session_->localPort = port;
-    session_->ipv6 = ipv6;
-    session_->usable = CanOpenUdpSocket(ipv6, port);
+    session_->usable = mfpsnmp::CanOpenUdpSocket(ipv6, port);
     status = session_->usable ? SNMP_CLASS_SUCCESS : SNMP_CLASS_SESSION_UNUSABLE;
 }
 

@@ -35,6 +35,7 @@ typedef struct MFP_MODAL_INFO {
     UINT messageBoxType; // MB_* flags the message box was shown with (0 for dialogs)
     int depth;           // 1 for the outermost modal window of the thread, 2 for one above it, ...
     int controlCount;    // number of child controls (see MfpGetControlInfo)
+    BOOL ended;          // EndDialog (or an answer) has ended it; it closes when its loop resumes
 } MFP_MODAL_INFO;
 
 typedef struct MFP_CONTROL_INFO {
@@ -59,8 +60,8 @@ MFPAPI int MfpGetItemText(HWND control, int index, LPSTR text, int size);
 // The modal window currently on top for the calling thread, or NULL.
 MFPAPI HWND MfpGetTopModalWindow(void);
 
-// Actions. Each returns FALSE when the control cannot take the action (disabled, hidden or not
-// of the right kind), as a user could not do it either.
+// Actions. Each returns FALSE when the control cannot take the action (disabled, hidden, in a
+// window that has already ended, or not of the right kind), as a user could not do it either.
 // Types each character as a key press (WM_CHAR), so digit-only edits and limits apply.
 MFPAPI BOOL MfpAutomationType(HWND control, LPCSTR text);
 // Selects all text and types the new text over it.

@@ -2,8 +2,12 @@
 // picker, list view, image list). Class names, styles, messages and notifications.
 #pragma once
 
+// Resource scripts include this header for its constants only (RC_INVOKED).
+#ifndef RC_INVOKED
+
 #include "systemtime.h"
 #include "user.h"
+#endif
 
 // Window class names of the predefined controls.
 #define WC_BUTTONA "Button"
@@ -177,6 +181,7 @@
 #define GDTR_MAX 0x0002
 #define DTN_FIRST (0U - 740U)
 #define DTN_DATETIMECHANGE (DTN_FIRST + 1)
+#ifndef RC_INVOKED
 typedef struct tagNMDATETIMECHANGE {
     NMHDR nmhdr;
     DWORD dwFlags;
@@ -186,6 +191,7 @@ typedef struct tagNMDATETIMECHANGE {
 // Image lists.
 struct MfpImageList;
 typedef struct MfpImageList *HIMAGELIST;
+#endif
 #define ILC_MASK 0x00000001
 #define ILC_COLOR 0x00000000
 #define ILC_COLOR4 0x00000004
@@ -194,6 +200,7 @@ typedef struct MfpImageList *HIMAGELIST;
 #define ILC_COLOR32 0x00000020
 #define CLR_NONE 0xFFFFFFFFL
 #define CLR_DEFAULT 0xFF000000L
+#ifndef RC_INVOKED
 MFPAPI HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);
 MFPAPI BOOL ImageList_Destroy(HIMAGELIST list);
 MFPAPI int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask);
@@ -204,6 +211,7 @@ MFPAPI BOOL ImageList_Remove(HIMAGELIST list, int index);
 // Reads one image's pixels as 0xAARRGGBB (alpha 0 where the mask made the pixel transparent);
 // pixels holds cx * cy values. A platform extension for front ends and tests.
 MFPAPI BOOL MfpImageList_GetPixels(HIMAGELIST list, int index, DWORD *pixels, int count);
+#endif
 
 // List view.
 #define LVS_ICON 0x0000
@@ -254,6 +262,7 @@ MFPAPI BOOL MfpImageList_GetPixels(HIMAGELIST list, int index, DWORD *pixels, in
 #define LVN_FIRST (0U - 100U)
 #define LVN_ITEMCHANGING (LVN_FIRST - 0)
 #define LVN_ITEMCHANGED (LVN_FIRST - 1)
+#ifndef RC_INVOKED
 typedef struct tagLVITEMA {
     UINT mask;
     int iItem;
@@ -281,9 +290,12 @@ typedef struct tagINITCOMMONCONTROLSEX {
     DWORD dwSize;
     DWORD dwICC;
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
+#endif
 #define ICC_LISTVIEW_CLASSES 0x00000001
 #define ICC_DATE_CLASSES 0x00000100
 #define ICC_WIN95_CLASSES 0x000000FF
+#ifndef RC_INVOKED
 // The controls are always registered; these succeed for compatibility.
 MFPAPI void InitCommonControls(void);
 MFPAPI BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX *init);
+#endif

@@ -47,4 +47,4 @@ MFPAPI DWORD GetVersion(void);
 #include "process.h"
 #include "files.h"
 #include "nls.h"
-#include "strings.h"
+#include "lstr.h"

@@ -14,6 +14,9 @@
 
 #include "types.h"
 
+#ifndef ERROR_BAD_EXE_FORMAT
+#define ERROR_BAD_EXE_FORMAT 193L
+#endif
 #ifndef ERROR_DLL_INIT_FAILED
 #define ERROR_DLL_INIT_FAILED 1114L
 #endif
@@ -28,8 +31,10 @@ typedef void (*MfpModuleDetachProc)(HINSTANCE self);
 #define MFP_MODULE_DETACH_NAME "MfpModuleDetach"
 
 // Loads the library (a path, or a file name searched as the system's dynamic loader does) and
-// counts one reference; NULL with GetLastError() = ERROR_MOD_NOT_FOUND when it cannot be loaded,
-// ERROR_DLL_INIT_FAILED when its attach refuses.
+// counts one reference; NULL with GetLastError() = ERROR_MOD_NOT_FOUND when it or a library it
+// needs is not found, ERROR_PROC_NOT_FOUND when a symbol it needs is missing,
+// ERROR_BAD_EXE_FORMAT when the file is no loadable library, ERROR_DLL_INIT_FAILED when its
+// attach refuses.
 MFPAPI HMODULE LoadLibraryA(LPCSTR fileName);
 // Drops one reference; the last one detaches and unloads the library.
 MFPAPI BOOL FreeLibrary(HMODULE module);

@@ -61,13 +61,30 @@ MFPAPI int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax)
 // pointer to the (unterminated) text in the resource and its length is returned.
 MFPAPI int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
 
+// Enumeration of a module's resource types, the names of one type, the languages of one
+// resource, in the order of the compiled data (ascending: windres sorts by type, name and
+// language); each distinct value once. Names and
+// types are MAKEINTRESOURCE ordinals or ANSI texts valid during the callback. A callback that
+// returns FALSE stops the enumeration, which then fails with ERROR_RESOURCE_ENUM_USER_STOP.
+#ifndef ERROR_RESOURCE_ENUM_USER_STOP
+#define ERROR_RESOURCE_ENUM_USER_STOP 15106L
+#endif
+typedef BOOL (*ENUMRESTYPEPROCA)(HMODULE module, LPSTR type, LONG_PTR param);
+typedef BOOL (*ENUMRESNAMEPROCA)(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param);
+typedef BOOL (*ENUMRESLANGPROCA)(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR param);
+MFPAPI BOOL EnumResourceTypesA(HMODULE module, ENUMRESTYPEPROCA callback, LONG_PTR param);
+MFPAPI BOOL EnumResourceNamesA(HMODULE module, LPCSTR type, ENUMRESNAMEPROCA callback, LONG_PTR param);
+MFPAPI BOOL EnumResourceLanguagesA(HMODULE module, LPCSTR type, LPCSTR name, ENUMRESLANGPROCA callback,
+                                   LONG_PTR param);
+
 // Icons: the RT_ICON id in an RT_GROUP_ICON directory that best fits the size (0, 0 = the
 // system's standard 32 x 32), preferring the deepest colour among equal sizes; 0 when none.
 #define LR_DEFAULTCOLOR 0x0000
 MFPAPI int LookupIconIdFromDirectoryEx(const BYTE *directory, BOOL icon, int width, int height, UINT flags);
 MFPAPI int LookupIconIdFromDirectory(const BYTE *directory, BOOL icon);
 
-// Version blocks (VS_VERSIONINFO) of a module file, loaded or not.
+// Version blocks (VS_VERSIONINFO) of a module file, loaded or not: a path, or the file name
+// of a loaded module.
 typedef struct tagVS_FIXEDFILEINFO {
     DWORD dwSignature;  // 0xFEEF04BD
     DWORD dwStrucVersion;

@@ -99,6 +99,12 @@ typedef HANDLE HGDIOBJ;
 #define STANDARD_RIGHTS_EXECUTE READ_CONTROL
 #define STANDARD_RIGHTS_ALL 0x001F0000L
 
+// 100-nanosecond intervals since 1601-01-01 (UTC), split in two halves.
+typedef struct _FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
 #ifndef TRUE
 #define TRUE 1
 #endif

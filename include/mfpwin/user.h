@@ -2,6 +2,9 @@
 // dialogs need. Windows belong to the thread that creates them; see docs/ui.md.
 #pragma once
 
+// Resource scripts include this header for its constants only (RC_INVOKED).
+#ifndef RC_INVOKED
+
 #include "resources.h"
 #include "types.h"
 
@@ -92,6 +95,7 @@ typedef struct tagBITMAP {
     WORD bmBitsPixel;
     LPVOID bmBits;
 } BITMAP, *PBITMAP, *LPBITMAP;
+#endif
 
 // Error codes of the window calls.
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
@@ -364,6 +368,7 @@ typedef struct tagBITMAP {
 #define IMAGE_CURSOR 2
 #define LR_CREATEDIBSECTION 0x2000
 #define LR_SHARED 0x8000
+#ifndef RC_INVOKED
 
 // Windows, classes and messages.
 MFPAPI ATOM RegisterClassA(const WNDCLASSA *windowClass);
@@ -373,7 +378,9 @@ MFPAPI int GetClassNameA(HWND window, LPSTR className, int maxCount);
 MFPAPI HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                             int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                             LPVOID param);
+#endif
 #define CreateWindowA(c, n, s, x, y, w, h, p, m, i, a) CreateWindowExA(0, c, n, s, x, y, w, h, p, m, i, a)
+#ifndef RC_INVOKED
 MFPAPI BOOL DestroyWindow(HWND window);
 MFPAPI BOOL IsWindow(HWND window);
 MFPAPI HWND FindWindowA(LPCSTR className, LPCSTR windowName);
@@ -420,17 +427,21 @@ MFPAPI BOOL SetForegroundWindow(HWND window);
 MFPAPI BOOL UpdateWindow(HWND window);
 MFPAPI BOOL InvalidateRect(HWND window, LPCRECT rect, BOOL erase);
 MFPAPI BOOL MessageBeep(UINT type);
+#endif
 #define GW_HWNDFIRST 0
 #define GW_HWNDLAST 1
 #define GW_HWNDNEXT 2
 #define GW_HWNDPREV 3
 #define GW_OWNER 4
 #define GW_CHILD 5
+#ifndef RC_INVOKED
 
 // Dialogs.
 MFPAPI INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
                                LPARAM initParam);
+#endif
 #define DialogBoxA(i, t, o, p) DialogBoxParamA(i, t, o, p, 0)
+#ifndef RC_INVOKED
 MFPAPI INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, LPCVOID dialogTemplate, HWND owner,
                                        DLGPROC dialogProc, LPARAM initParam);
 MFPAPI HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
@@ -476,3 +487,4 @@ MFPAPI HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixe
 MFPAPI HGDIOBJ GetStockObject(int object);
 MFPAPI BOOL DeleteObject(HGDIOBJ object);
 MFPAPI int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
+#endif

@@ -18,8 +18,8 @@ enum class LocaleCategory { CharacterType, Messages };
 // The first non-empty of LC_ALL, LC_CTYPE (or LC_MESSAGES) and LANG.
 PosixLocale CurrentPosixLocale(LocaleCategory category);
 
-// The Windows language identifier of the user's messages locale (pl_PL -> 0x0415); English
-// (United States) when the locale is "C" or unknown.
+// The Windows language identifier of the user's messages locale (pl_PL -> 0x0415), from the
+// kernel's locale table; English (United States) when the locale is "C" or unknown.
 uint16_t UserDefaultLanguage();
 
 }  // namespace mfpwin

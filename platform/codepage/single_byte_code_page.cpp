@@ -25,7 +25,6 @@ std::string IconvName(uint32_t codePage)
     case 21866: return "KOI8-U";
     case 28603: return "ISO-8859-13";
     case 28605: return "ISO-8859-15";
-    case 720: return "CP720";
     default: return "";
     }
 }

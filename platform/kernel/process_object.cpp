@@ -45,7 +45,7 @@ void ProcessObject::ReapIfEnded()
     if (poll(&ready, 1, 0) <= 0)
         return;
     if (!isChild_) {
-        exitCode_ = 0;
+        exitCode_ = terminateCode_.value_or(0);
         return;
     }
     int status = 0;

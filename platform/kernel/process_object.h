@@ -1,5 +1,6 @@
 // Processes behind handles: one this process started (its exit code is known once it has
-// ended) or any other process opened by its id (its exit code reads as 0 once it has ended).
+// ended) or any other process opened by its id (its exit code reads as 0 once it has ended,
+// or as the code given to TerminateProcess).
 // A process handle is signalled once the process has ended.
 #pragma once
 

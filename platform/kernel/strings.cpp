@@ -1,4 +1,5 @@
-// lstrlenA, lstrcpyA, lstrcpynA, lstrcatA, lstrcmpA, lstrcmpiA.
+// lstrlenA, lstrcpyA, lstrcpynA, lstrcatA, lstrcmpA, lstrcmpiA, wsprintfA, wvsprintfA.
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 
@@ -47,4 +48,29 @@ MFPAPI int lstrcmpiA(LPCSTR first, LPCSTR second)
         return (first ? 1 : 0) - (second ? 1 : 0);
     int order = strcasecmp(first, second);
     return (order > 0) - (order < 0);
+}
+
+namespace {
+constexpr size_t FormattedTextLimit = 1024;  // bytes, terminator included
+}
+
+MFPAPI int wvsprintfA(LPSTR buffer, LPCSTR format, va_list arguments)
+{
+    if (!buffer || !format)
+        return 0;
+    int length = std::vsnprintf(buffer, FormattedTextLimit, format, arguments);
+    if (length < 0) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    return length < static_cast<int>(FormattedTextLimit) ? length : static_cast<int>(FormattedTextLimit - 1);
+}
+
+MFPAPI int wsprintfA(LPSTR buffer, LPCSTR format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    int length = wvsprintfA(buffer, format, arguments);
+    va_end(arguments);
+    return length;
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <map>
+#include <string_view>
 #include <mutex>
 
 #include "mfpwin/kernel.h"
@@ -46,10 +47,16 @@ void *OwnSymbol(void *loaderHandle, HMODULE module, const char *name)
     return symbol != nullptr && mfpwin::ModuleContaining(symbol) == module ? symbol : nullptr;
 }
 
-bool FileExists(const char *fileName)
+// The Windows error for a failed dlopen, from the loader's message: a missing file or
+// dependency, a missing symbol, or a file that is no library for this machine.
+DWORD LoadError(const char *fileName, const char *message)
 {
+    std::string_view text = message != nullptr ? message : "";
+    if (text.find("undefined symbol") != std::string_view::npos) return ERROR_PROC_NOT_FOUND;
     struct stat status{};
-    return stat(fileName, &status) == 0 && S_ISREG(status.st_mode);
+    bool fileExists = stat(fileName, &status) == 0 && S_ISREG(status.st_mode);
+    if (fileExists && text.find("No such file") == std::string_view::npos) return ERROR_BAD_EXE_FORMAT;
+    return ERROR_MOD_NOT_FOUND;
 }
 
 }  // namespace
@@ -63,7 +70,7 @@ MFPAPI HMODULE LoadLibraryA(LPCSTR fileName)
     std::lock_guard lock(LoaderLock());
     void *loaderHandle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
     if (loaderHandle == nullptr) {
-        SetLastError(FileExists(fileName) ? ERROR_BAD_FORMAT : ERROR_MOD_NOT_FOUND);
+        SetLastError(LoadError(fileName, dlerror()));
         return nullptr;
     }
     HMODULE module = ModuleOfLoaderHandle(loaderHandle);

@@ -13,8 +13,7 @@ namespace mfpwin {
 HMODULE ModuleContaining(const void *address);
 // The main program.
 HMODULE MainProgramModule();
-// The loaded module whose start address is `address`, by its dynamic loader's load bias
-// (link_map l_addr) and name, or nullptr.
+// The loaded library with this load bias (link_map l_addr) and loader name, or nullptr.
 HMODULE ModuleWithLoadBias(uintptr_t loadBias, std::string_view loaderName);
 // The module's full path, or nothing when the handle names no loaded module.
 std::optional<std::string> ModulePath(HMODULE module);

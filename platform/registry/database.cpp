@@ -1,7 +1,14 @@
 #include "database.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <cerrno>
 #include <map>
 #include <memory>
 
@@ -11,6 +18,9 @@
 namespace mfpwin::registry {
 
 namespace {
+
+// Connections a thread keeps open to registry files of earlier roots.
+constexpr size_t kConnectionsPerThread = 8;
 
 // How long a caller waits for other processes' writes before the call fails.
 constexpr int kBusyTimeoutMs = 60000;
@@ -35,6 +45,31 @@ LSTATUS StatusOf(int sqliteCode)
         return ERROR_BADDB;
     }
 }
+
+// Holds an exclusive lock on "<database>.lock" while a connection sets the file up. Switching a
+// new file to WAL and creating the schema must not race with other processes doing the same:
+// SQLite reports such collisions as "busy" without waiting.
+class SetupLock {
+public:
+    explicit SetupLock(const std::string &databasePath)
+    {
+        fd_ = open((databasePath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0)
+            throw StoreError(ERROR_CANTOPEN, "cannot open " + databasePath + ".lock");
+        while (flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                close(fd_);
+                throw StoreError(ERROR_CANTOPEN, "cannot lock " + databasePath + ".lock");
+            }
+        }
+    }
+    ~SetupLock() { close(fd_); }
+    SetupLock(const SetupLock &) = delete;
+    SetupLock &operator=(const SetupLock &) = delete;
+
+private:
+    int fd_ = -1;
+};
 
 [[noreturn]] void Fail(sqlite3 *db, int code, const std::string &doing)
 {
@@ -117,12 +152,21 @@ Statement &Statement::BindBlob(int index, const void *data, size_t size)
 
 bool Statement::Step()
 {
-    int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    Fail(sqlite3_db_handle(stmt_), rc, "registry statement");
+    // SQLite answers "busy" without waiting in a few moments of another process's life (its
+    // connection setting up or recovering the log); the statement has done nothing then, so it
+    // is run again until the busy timeout has passed.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    while (true) {
+        int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        if ((rc & 0xff) != SQLITE_BUSY || std::chrono::steady_clock::now() >= deadline)
+            Fail(sqlite3_db_handle(stmt_), rc, "registry statement");
+        sqlite3_reset(stmt_);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
 }
 
 std::string Statement::Text(int column) const
@@ -139,6 +183,9 @@ std::string Statement::Blob(int column) const
 
 Database::Database(const std::string &path) : path_(path)
 {
+    static std::atomic<uint64_t> connectionsOpened{0};
+    serial_ = ++connectionsOpened;
+    SetupLock setup(path);
     int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                              nullptr);
     if (rc != SQLITE_OK) {
@@ -148,11 +195,15 @@ Database::Database(const std::string &path) : path_(path)
     }
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     try {
-        // Switching to WAL needs a moment alone with the file; the busy timeout covers it.
         Execute("PRAGMA journal_mode=WAL");
         // With WAL, NORMAL keeps every committed transaction across a crash of the process.
         Execute("PRAGMA synchronous=NORMAL");
         CreateSchema();
+        struct stat file {};
+        if (stat(path.c_str(), &file) == 0) {
+            device_ = file.st_dev;
+            inode_ = file.st_ino;
+        }
     } catch (...) {
         sqlite3_close(db_);
         throw;
@@ -184,6 +235,19 @@ void Database::CreateSchema()
     transaction.Commit();
 }
 
+bool Database::StillOnDisk() const
+{
+    struct stat file {};
+    return stat(path_.c_str(), &file) == 0 && file.st_dev == device_ && file.st_ino == inode_;
+}
+
+Database::Stamp Database::CurrentStamp()
+{
+    Statement version = Prepare("PRAGMA data_version");
+    version.Step();
+    return Stamp{serial_, version.Int(0), ownWrites_};
+}
+
 Statement Database::Prepare(const char *sql)
 {
     auto found = statements_.find(sql);
@@ -208,7 +272,12 @@ Database &DatabaseAt(const std::string &path)
 {
     if (connections.owner != getpid())
         connections.ReleaseInherited();
-    auto &slot = connections.byPath[path];
+    auto &byPath = connections.byPath;
+    if (auto found = byPath.find(path); found != byPath.end() && !found->second->StillOnDisk())
+        byPath.erase(found);
+    if (!byPath.count(path) && byPath.size() >= kConnectionsPerThread)
+        byPath.erase(byPath.begin());  // every call resolves its connection once, so none is in use
+    auto &slot = byPath[path];
     if (!slot) {
         try {
             slot = std::make_unique<Database>(path);
@@ -238,12 +307,21 @@ void WriteTransaction::Commit()
 {
     db_.Execute("COMMIT");
     open_ = false;
+    db_.NoteCommit();
 }
 
-ReadTransaction::ReadTransaction(Database &db) : db_(db) { db_.Execute("BEGIN"); }
+ReadTransaction::ReadTransaction(Database &db) : db_(db)
+{
+    if (!db_.InTransaction()) {
+        db_.Execute("BEGIN");
+        began_ = true;
+    }
+}
 
 ReadTransaction::~ReadTransaction()
 {
+    if (!began_)
+        return;
     try {
         db_.Execute("COMMIT");
     } catch (...) {

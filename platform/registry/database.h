@@ -42,15 +42,33 @@ public:
     Database &operator=(const Database &) = delete;
 
     const std::string &Path() const { return path_; }
+    // Changes whenever this or any other connection has committed a change since the last
+    // call, so that results read earlier can be reused while it stays the same.
+    struct Stamp {
+        uint64_t connection;     // unique per connection ever opened in this process
+        int64_t otherWrites;     // SQLite's data_version: moves with other connections' commits
+        uint64_t ownWrites;      // commits made through this connection
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp CurrentStamp();
+    void NoteCommit() { ++ownWrites_; }
     // The cached prepared form of sql (sql must be a string literal: the cache keys on it).
     Statement Prepare(const char *sql);
     void Execute(const char *sql);
+    bool InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+    // False once the file this connection opened has been removed or replaced (a root deleted
+    // and made again): writes through it would reach no one.
+    bool StillOnDisk() const;
 
 private:
     void CreateSchema();
 
     std::string path_;
     sqlite3 *db_ = nullptr;
+    uint64_t serial_;
+    uint64_t device_ = 0;
+    uint64_t inode_ = 0;
+    uint64_t ownWrites_ = 0;
     std::unordered_map<const char *, sqlite3_stmt *> statements_;
 };
 
@@ -75,7 +93,8 @@ private:
     bool open_ = true;
 };
 
-// A read transaction: one consistent snapshot for several queries.
+// A read transaction: one consistent snapshot for several queries (and far fewer lock round
+// trips than one snapshot per statement). Inside another transaction it does nothing.
 class ReadTransaction {
 public:
     explicit ReadTransaction(Database &db);
@@ -85,6 +104,7 @@ public:
 
 private:
     Database &db_;
+    bool began_ = false;
 };
 
 }  // namespace mfpwin::registry

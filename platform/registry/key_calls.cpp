@@ -1,6 +1,4 @@
 // Opening, creating, closing and deleting keys.
-#include <cstring>
-
 #include "key_handles.h"
 #include "key_names.h"
 #include "mfpwin/registry.h"
@@ -23,22 +21,6 @@ std::vector<std::string> PathNames(LPCSTR subKey)
     return names;
 }
 
-// The root keys themselves (and the keys standing for HKEY_CURRENT_USER and HKEY_CLASSES_ROOT)
-// cannot be deleted.
-bool IsProtectedKey(Database &db, KeyId key)
-{
-    if (key == kMachineKeyId || key == kUsersKeyId)
-        return true;
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
-        KeyId base = 0;
-        std::vector<std::string> names;
-        PredefinedRootPath(root, base, names);
-        if (FindPath(db, base, names) == key)
-            return true;
-    }
-    return false;
-}
-
 // The old forms take a path with one leading backslash, as 16-bit programs wrote them.
 LPCSTR SkipLeadingBackslash(LPCSTR subKey) { return subKey && subKey[0] == '\\' ? subKey + 1 : subKey; }
 
@@ -52,6 +34,7 @@ MFPAPI LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*ulOptions*/, RE
     return GuardedCall([&]() -> LSTATUS {
         KeyRef parent = ResolveKey(hKey);
         KeyId key = parent.key;
+        ReadTransaction snapshot(*parent.db);
         if (IsEmpty(lpSubKey)) {
             RequireLive(parent);
         } else {
@@ -95,10 +78,10 @@ MFPAPI LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, L
             WriteTransaction transaction(db);
             RequireLive(parent);
             key = FindPath(db, parent.key, names);
-            if (!key) {
-                RequireAccess(parent, KEY_CREATE_SUB_KEY);
+            // Creating a subkey is a right of the key, not of the handle: a handle opened for
+            // reading creates subkeys too, as on Windows.
+            if (!key)
                 key = CreatePath(db, parent.key, names, lpClass ? lpClass : "", created);
-            }
             transaction.Commit();
         } else if (names.empty()) {
             RequireLive(parent);
@@ -146,7 +129,7 @@ MFPAPI LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
         auto key = FindPath(db, parent.key, names);
         if (!key)
             return ERROR_FILE_NOT_FOUND;
-        if (IsProtectedKey(db, *key) || CountSubkeys(db, *key) > 0)
+        if (IsPredefinedKey(db, *key) || CountSubkeys(db, *key) > 0)
             return ERROR_ACCESS_DENIED;
         DeleteTree(db, *key);
         transaction.Commit();
@@ -168,7 +151,7 @@ MFPAPI LSTATUS RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey)
             auto key = FindPath(db, parent.key, PathNames(lpSubKey));
             if (!key)
                 return ERROR_FILE_NOT_FOUND;
-            if (IsProtectedKey(db, *key))
+            if (IsPredefinedKey(db, *key))
                 return ERROR_ACCESS_DENIED;
             DeleteTree(db, *key);
         }

@@ -63,6 +63,18 @@ bool PredefinedRootPath(HKEY root, KeyId &base, std::vector<std::string> &names)
     return true;
 }
 
+bool IsPredefinedKey(Database &db, KeyId key)
+{
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
+        KeyId base = 0;
+        std::vector<std::string> names;
+        PredefinedRootPath(root, base, names);
+        if (FindPath(db, base, names) == key)
+            return true;
+    }
+    return false;
+}
+
 KeyRef ResolveKey(HKEY handle)
 {
     KeyId base = 0;

@@ -27,6 +27,10 @@ REGSAM GrantedAccess(REGSAM requested);
 // False for a handle that is not a predefined root.
 bool PredefinedRootPath(HKEY root, KeyId &base, std::vector<std::string> &names);
 
+// True for the keys that stand for a predefined root (HKEY_LOCAL_MACHINE, HKEY_USERS and the
+// keys of HKEY_CURRENT_USER and HKEY_CLASSES_ROOT), which cannot be deleted.
+bool IsPredefinedKey(Database &db, KeyId key);
+
 // Resolves a handle for a call. Throws StoreError(ERROR_INVALID_HANDLE) for an unknown handle.
 // A predefined root whose key is missing is created first.
 KeyRef ResolveKey(HKEY handle);

@@ -1,6 +1,7 @@
 #include "key_store.h"
 
 #include <chrono>
+#include <unordered_map>
 
 #include "key_names.h"
 
@@ -10,6 +11,30 @@ namespace {
 
 // Seconds between 1601-01-01 (the FILETIME epoch) and 1970-01-01.
 constexpr int64_t kFileTimeEpochOffset = 11644473600LL;
+
+// Enumeration walks a key one index at a time; the sorted lists are read once and reused until
+// any connection changes the store.
+struct EnumerationCache {
+    Database::Stamp stamp{};
+    std::unordered_map<KeyId, std::vector<SubkeyEntry>> subkeys;
+    std::unordered_map<KeyId, std::vector<ValueEntry>> values;
+};
+
+// Lists of this many keys at most are kept per connection.
+constexpr size_t kCachedLists = 64;
+
+EnumerationCache &CacheFor(Database &db)
+{
+    thread_local std::unordered_map<std::string, EnumerationCache> caches;
+    EnumerationCache &cache = caches[db.Path()];
+    Database::Stamp now = db.CurrentStamp();
+    if (!(cache.stamp == now) || cache.subkeys.size() + cache.values.size() > kCachedLists) {
+        cache.subkeys.clear();
+        cache.values.clear();
+        cache.stamp = now;
+    }
+    return cache;
+}
 
 void TouchKey(Database &db, KeyId key)
 {
@@ -28,6 +53,13 @@ int64_t FileTimeNow()
 bool KeyExists(Database &db, KeyId key)
 {
     return db.Prepare("SELECT 1 FROM keys WHERE id = ?1").Bind(1, key).Step();
+}
+
+std::string KeyName(Database &db, KeyId key)
+{
+    Statement name = db.Prepare("SELECT name FROM keys WHERE id = ?1");
+    name.Bind(1, key);
+    return name.Step() ? name.Text(0) : std::string();
 }
 
 std::optional<KeyId> FindSubkey(Database &db, KeyId parent, std::string_view name)
@@ -82,11 +114,14 @@ DWORD CountSubkeys(Database &db, KeyId key)
 
 std::optional<SubkeyEntry> SubkeyAt(Database &db, KeyId key, DWORD index)
 {
-    Statement at = db.Prepare("SELECT id, name, class, written FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2");
-    at.Bind(1, key).Bind(2, static_cast<int64_t>(index));
-    if (!at.Step())
+    ReadTransaction snapshot(db);
+    EnumerationCache &cache = CacheFor(db);
+    auto found = cache.subkeys.find(key);
+    if (found == cache.subkeys.end())
+        found = cache.subkeys.emplace(key, Subkeys(db, key)).first;
+    if (index >= found->second.size())
         return std::nullopt;
-    return SubkeyEntry{at.Int(0), at.Text(1), at.Text(2), at.Int(3)};
+    return found->second[index];
 }
 
 std::vector<SubkeyEntry> Subkeys(Database &db, KeyId key)
@@ -133,11 +168,14 @@ std::optional<ValueEntry> FindValue(Database &db, KeyId key, std::string_view na
 
 std::optional<ValueEntry> ValueAt(Database &db, KeyId key, DWORD index)
 {
-    Statement at = db.Prepare("SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY seq LIMIT 1 OFFSET ?2");
-    at.Bind(1, key).Bind(2, static_cast<int64_t>(index));
-    if (!at.Step())
+    ReadTransaction snapshot(db);
+    EnumerationCache &cache = CacheFor(db);
+    auto found = cache.values.find(key);
+    if (found == cache.values.end())
+        found = cache.values.emplace(key, Values(db, key)).first;
+    if (index >= found->second.size())
         return std::nullopt;
-    return ValueEntry{at.Text(0), static_cast<DWORD>(at.Int(1)), at.Blob(2)};
+    return found->second[index];
 }
 
 std::vector<ValueEntry> Values(Database &db, KeyId key)

@@ -46,6 +46,8 @@ struct KeyInfo {
 int64_t FileTimeNow();
 
 bool KeyExists(Database &db, KeyId key);
+// The key's name as it was created.
+std::string KeyName(Database &db, KeyId key);
 std::optional<KeyId> FindSubkey(Database &db, KeyId parent, std::string_view name);
 std::optional<KeyId> FindPath(Database &db, KeyId start, const std::vector<std::string> &names);
 // Creates every missing key of the path below start; created tells whether the last one is new.

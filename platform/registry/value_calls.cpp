@@ -1,6 +1,4 @@
 // Reading, writing and deleting values of an open key.
-#include <cstring>
-
 #include "key_handles.h"
 #include "mfpwin/registry.h"
 #include "store_error.h"

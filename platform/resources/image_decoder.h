@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#define MFPWIN_INTERNAL_API __attribute__((visibility("default")))
+#include "platform/internal_api.h"
 
 namespace mfpwin {
 

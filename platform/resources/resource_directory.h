@@ -22,11 +22,12 @@ public:
     // The entry of that type and name in the language that fits best: `language` when given
     // (0x0400 and 0x0800 mean the user's default), then its sub-language-neutral form, then
     // neutral, then the user's default language and its neutral form, then English (United
-    // States), then the first one the module has.
+    // States), then the first one in the data (the lowest language id).
     const ResourceEntry *Find(const ResourceId &type, const ResourceId &name, std::optional<uint16_t> language,
                               LookupResult &result) const;
     // Whether the pointer is one of this directory's entries.
     bool Owns(const ResourceEntry *entry) const;
+    // Every entry, in the order of the compiled data.
     const std::vector<ResourceEntry> &Entries() const { return entries_; }
 
 private:

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/internal_api.h"
+
 namespace mfpwin {
 
 // A resource type or name: an ordinal, or a string kept in upper case (lookups ignore case).
@@ -20,7 +22,7 @@ struct ResourceId {
     std::u16string text;
 
     static ResourceId Ordinal(uint16_t value) { return ResourceId{true, value, {}}; }
-    static ResourceId Text(std::u16string value);
+    MFPWIN_INTERNAL_API static ResourceId Text(std::u16string value);
     bool operator==(const ResourceId &) const = default;
 };
 
@@ -34,6 +36,6 @@ struct ResourceEntry {
 // The entries of a whole resource stream (several compiled scripts may follow one another), or
 // nothing when any header is malformed or runs past the end. The entries point into `bytes`.
 // The empty marker entry every compiled script starts with is left out.
-std::optional<std::vector<ResourceEntry>> ParseResourceFile(std::span<const uint8_t> bytes);
+MFPWIN_INTERNAL_API std::optional<std::vector<ResourceEntry>> ParseResourceFile(std::span<const uint8_t> bytes);
 
 }  // namespace mfpwin

@@ -1,7 +1,6 @@
 #include "resources/resource_name.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "codepage/text_conversion.h"
 

@@ -1,6 +1,5 @@
 #include "resources/string_table.h"
 
-#include <cstring>
 
 #include "mfpwin/kernel.h"
 #include "mfpwin/resources.h"

@@ -9,6 +9,7 @@
 #include "codepage/text_conversion.h"
 #include "mfpwin/kernel.h"
 #include "mfpwin/resources.h"
+#include "module/module_image.h"
 #include "resources/module_file_resources.h"
 #include "resources/resource_directory.h"
 #include "resources/version_block.h"
@@ -37,8 +38,13 @@ std::optional<std::vector<uint8_t>> BuildVersionBuffer(LPCSTR fileName)
         SetLastError(ERROR_INVALID_PARAMETER);
         return std::nullopt;
     }
+    // A bare file name of a loaded module means that module's file, as the loader found it.
+    std::string path = fileName;
+    if (path.find('/') == std::string::npos) {
+        if (HMODULE loaded = mfpwin::FindLoadedModule(path)) path = mfpwin::ModulePath(loaded).value_or(path);
+    }
     mfpwin::ModuleFileError fileError{};
-    std::optional<std::vector<uint8_t>> resources = mfpwin::ReadModuleFileResources(fileName, fileError);
+    std::optional<std::vector<uint8_t>> resources = mfpwin::ReadModuleFileResources(path, fileError);
     if (!resources) {
         SetLastError(fileError == mfpwin::ModuleFileError::NotFound ? ERROR_FILE_NOT_FOUND
                                                                     : ERROR_RESOURCE_DATA_NOT_FOUND);

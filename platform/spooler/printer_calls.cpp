@@ -8,6 +8,24 @@
 
 using namespace mfpwin::spooler;
 
+namespace {
+
+// A connection opened as \\SRV\queue reads back as it was stored (\\srv\Queue).
+PrinterLocation AsStored(const PrinterLocation &location)
+{
+    RegKey connections;
+    if (!location.connection || RegKey::Open(location.root, kConnectionsKey, KEY_READ, connections) != ERROR_SUCCESS)
+        return location;
+    const std::string wanted = location.keyPath.substr(location.keyPath.rfind('\\') + 1);
+    for (const auto &name : connections.SubkeyNames())
+        if (strcasecmp(name.c_str(), wanted.c_str()) == 0)
+            if (auto stored = LocateConnectionKey(name))
+                return *stored;
+    return location;
+}
+
+}  // namespace
+
 MFPAPI BOOL WINAPI OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPRINTER_DEFAULTSA /*pDefault*/)
 {
     // The requested data type, device mode and access are accepted as given: every opener may
@@ -21,7 +39,7 @@ MFPAPI BOOL WINAPI OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPRINTE
     RegKey key;
     if (!location || RegKey::Open(location->root, location->keyPath, KEY_READ, key) != ERROR_SUCCESS)
         return FailWith(ERROR_INVALID_PRINTER_NAME);
-    *phPrinter = NewPrinterHandle(*location);
+    *phPrinter = NewPrinterHandle(AsStored(*location));
     return TRUE;
 }
 

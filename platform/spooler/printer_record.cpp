@@ -1,5 +1,7 @@
 #include "printer_record.h"
 
+#include <strings.h>
+
 #include <utility>
 
 #include "value_reader.h"
@@ -58,8 +60,10 @@ DWORD ReadPrinterRecord(const PrinterLocation &where, PrinterRecord &record)
             return ERROR_INVALID_DATA;
 
     if (!where.connection) {
-        // A local printer's own "Name" keeps the letter case it was created with.
-        if (ReadText(key, "Name", record.printerName) != ValueRead::Ok || record.printerName.empty())
+        // A local printer's own "Name" keeps the letter case it was created with; a "Name" that
+        // names another printer is not believed, so the record always opens by its name.
+        if (ReadText(key, "Name", record.printerName) != ValueRead::Ok ||
+            strcasecmp(record.printerName.c_str(), where.name.c_str()) != 0)
             record.printerName = where.name;
         return ERROR_SUCCESS;
     }

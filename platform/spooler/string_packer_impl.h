@@ -20,7 +20,7 @@ DWORD PackRecords(const std::vector<Source> &sources, Fill fill, LPBYTE buffer, 
     needed = static_cast<DWORD>(measure.Used());
     if (buffer == nullptr && bufferSize != 0)
         return ERROR_INVALID_USER_BUFFER;
-    if (buffer == nullptr || bufferSize < needed)
+    if (bufferSize < needed || (buffer == nullptr && needed > 0))
         return ERROR_INSUFFICIENT_BUFFER;
 
     StringPacker packer(buffer, recordsSize);

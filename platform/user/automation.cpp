@@ -40,7 +40,7 @@ bool CanAct(HWND control) {
     if (!IsWindowVisible(control)) return false;
     for (HWND window = control; window != nullptr; window = GetParent(window)) {
         if (!IsWindowEnabled(window)) return false;
-        if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) break;
+        if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) return !(StateOf<DialogState>(window) && DialogHasEnded(window));
     }
     return true;
 }
@@ -58,7 +58,7 @@ int ChildCount(HWND parent) {
 }
 
 BOOL PressKeyInDialog(HWND modalWindow, UINT key) {
-    if (!IsWindow(modalWindow)) return FALSE;
+    if (!IsWindow(modalWindow) || DialogHasEnded(modalWindow)) return FALSE;
     HWND focus = GetFocus();
     MSG message{focus != nullptr && IsChild(modalWindow, focus) ? focus : modalWindow, WM_KEYDOWN, key, 1, 0, {0, 0}};
     return IsDialogMessageA(modalWindow, &message);
@@ -105,6 +105,7 @@ MFPAPI BOOL MfpGetModalInfo(HWND modalWindow, MFP_MODAL_INFO *info) {
     auto position = std::find(stack.begin(), stack.end(), modalWindow);
     info->depth = position == stack.end() ? 0 : static_cast<int>(position - stack.begin()) + 1;
     info->controlCount = ChildCount(modalWindow);
+    info->ended = DialogHasEnded(modalWindow);
     return TRUE;
 }
 

@@ -101,6 +101,8 @@ MFPAPI HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         SetLastError(ERROR_TLW_WITH_WSCHILD);
         return nullptr;
     }
+    // The creating thread owns the window: its queue must exist before anyone sends to it.
+    CurrentQueue();
     auto record = std::make_shared<Window>();
     record->threadId = CurrentThreadId();
     record->windowClass = windowClass;

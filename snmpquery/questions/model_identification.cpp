@@ -4,7 +4,7 @@
 #include <string>
 
 #include "address/vendor_oid.h"
-#include "frame/module_state.h"
+#include "afx/afx_module.h"
 #include "mirvale.h"
 #include "snmpquery/query_frame.h"
 #include "snmpquery/questions/question_options.h"
@@ -133,7 +133,7 @@ Features AskFeatures(QueryFrame &frame)
 
 MIRVALE_API int GetMFPModel(char *printerName, char *brandCode, HANDLE printer)
 {
-    MFP_MANAGE_STATE();
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     QueryFrame frame(QuestionOptions(FrameQuestion::GetMFPModel));
     if (frame.Open(printerName, brandCode, printer) != FrameStatus::Ready)
         return 0;
@@ -145,7 +145,7 @@ MIRVALE_API int GetMFPModel(char *printerName, char *brandCode, HANDLE printer)
 
 MIRVALE_API void AbvPrinterCheck(char *printerName, char *brandCode, char *featureCode, HANDLE printer)
 {
-    MFP_MANAGE_STATE();
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     Features features;
     {
         QueryFrame frame(QuestionOptions(FrameQuestion::AbvPrinterCheck));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "address/vendor_oid.h"
-#include "frame/module_state.h"
+#include "afx/afx_module.h"
 #include "mirvale.h"
 #include "snmpquery/query_frame.h"
 #include "snmpquery/questions/question_options.h"
@@ -40,7 +40,7 @@ int FailureValue(FrameStatus status)
 int SingleObjectFlag(FrameQuestion question, const char *suffix, const char *onText, char *printerName,
                      char *brandCode, HANDLE printer)
 {
-    MFP_MANAGE_STATE();
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     QueryFrame frame(QuestionOptions(question));
     const FrameStatus status = frame.Open(printerName, brandCode, printer);
     if (status != FrameStatus::Ready)
@@ -53,7 +53,7 @@ int SingleObjectFlag(FrameQuestion question, const char *suffix, const char *onT
 
 MIRVALE_API int IsDeptCodeEnforced(char *printerName, char *brandCode, HANDLE printer)
 {
-    MFP_MANAGE_STATE();
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     QueryFrame frame(QuestionOptions(FrameQuestion::IsDeptCodeEnforced));
     const FrameStatus status = frame.Open(printerName, brandCode, printer);
     if (status != FrameStatus::Ready)
@@ -73,7 +73,7 @@ MIRVALE_API int IsDeptCodeEnforced(char *printerName, char *brandCode, HANDLE pr
 // that timed out as the layer's timeout status.
 MIRVALE_API int IsUserAccountenforced(char *printerName, char *brandCode, HANDLE printer)
 {
-    MFP_MANAGE_STATE();
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     QueryFrame frame(QuestionOptions(FrameQuestion::IsUserAccountenforced));
     if (frame.Open(printerName, brandCode, printer) != FrameStatus::Ready)
         return kPolicyOff;

@@ -1,8 +1,6 @@
 #include "snmpquery/questions/question_options.h"
 
-#include <string>
-
-#include "frame/module_state.h"
+#include "afx/afx_string.h"
 #include "mfpwin.h"
 #include "resources/mirvale/mirvale_ids.h"
 
@@ -10,9 +8,11 @@ namespace mfpquery {
 
 void ShowConnectionFailure()
 {
-    const std::string text = mfpframe::LoadResourceString(IDS_MIRVALE_CONNECT_FAILED);
-    const std::string caption = mfpframe::LoadResourceString(IDS_MIRVALE_ERROR_CAPTION);
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
+    CString text;
+    CString caption;
+    text.LoadString(IDS_MIRVALE_CONNECT_FAILED);
+    caption.LoadString(IDS_MIRVALE_ERROR_CAPTION);
+    MessageBoxA(nullptr, text, caption, MB_OK);
 }
 
 QueryFrameOptions QuestionOptions(FrameQuestion question)

@@ -70,6 +70,8 @@ int main(int argc, char **argv)
     netsnmp_set_mib_directory("");
     setenv("MIBS", "", 1);
     init_snmp("devsim");
+    // Malformed requests are dropped quietly; the request log says what arrived.
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
 
     devsim::Agent agent;
     std::string error;

@@ -43,6 +43,8 @@ struct AddOptions {
 int AddConnection(const AddOptions &options, DWORD attributes)
 {
     std::string name = options.name;
+    if (ScopedPrinter(name).IsOpen())
+        return Failure("cannot add the connection " + name + ": " + DescribeError(ERROR_PRINTER_ALREADY_EXISTS));
     if (!AddPrinterConnectionA(name.data()))
         return Failure("cannot add the connection " + name + ": " + DescribeError(GetLastError()));
     ScopedPrinter printer(name);

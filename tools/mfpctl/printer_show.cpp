@@ -110,7 +110,8 @@ void PrintShowText(const PRINTER_INFO_2A &p, const DRIVER_INFO_3A *driver, const
                    std::ostream &out)
 {
     for (const auto &[name, text] : TextFields(p))
-        out << name << ": " << text << "\n";
+        if (std::strcmp(name, "server") != 0 || p.pServerName)  // local printers have no server
+            out << name << ": " << text << "\n";
     for (const auto &[name, number] : NumberFields(p))
         out << name << ": " << (std::strcmp(name, "attributes") == 0 ? Hex(number) : std::to_string(number)) << "\n";
     out << "\ndriver:" << (driver ? "\n" : " not installed\n");

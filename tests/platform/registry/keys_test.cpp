@@ -219,40 +219,49 @@ TEST_F(KeyTest, AccessRightsOfTheHandleAreEnforced)
     const BYTE data[] = "v";
     struct Case {
         REGSAM access;
-        LSTATUS set, query, enumerate, create;
+        LSTATUS set, query, enumerate, deleteSelf;
     } cases[] = {
         {KEY_READ, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND, ERROR_SUCCESS, ERROR_ACCESS_DENIED},
         {KEY_QUERY_VALUE, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED},
-        {KEY_WRITE, ERROR_SUCCESS, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED, ERROR_SUCCESS},
-        {KEY_ALL_ACCESS, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS},
+        {KEY_WRITE, ERROR_SUCCESS, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED},
         {GENERIC_READ, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND, ERROR_SUCCESS, ERROR_ACCESS_DENIED},
+        {KEY_ALL_ACCESS, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS},
         {MAXIMUM_ALLOWED, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_SUCCESS},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.access);
-        RegDeleteValueA(HKEY_LOCAL_MACHINE, "x");
-        HKEY cleanup = Create(HKEY_LOCAL_MACHINE, "Acl");
-        RegDeleteValueA(cleanup, "v");
-        RegDeleteKeyA(cleanup, "New");
-        RegCloseKey(cleanup);
-
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Acl", 0, c.access, &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Acl\\Victim", 0, nullptr, 0, c.access, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
         EXPECT_EQ(RegSetValueExA(key, "v", 0, REG_SZ, data, sizeof data), c.set);
         DWORD size = 0;
         EXPECT_EQ(RegQueryValueExA(key, "v", nullptr, nullptr, nullptr, &size), c.query);
         char name[16];
         DWORD nameSize = sizeof name;
+        RegCloseKey(Create(HKEY_LOCAL_MACHINE, "Acl\\Victim\\Child"));
         EXPECT_EQ(RegEnumKeyExA(key, 0, name, &nameSize, nullptr, nullptr, nullptr, nullptr), c.enumerate);
-        HKEY child = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(key, "New", 0, nullptr, 0, KEY_READ, nullptr, &child, nullptr), c.create);
-        if (child)
-            RegCloseKey(child);
-        // Opening an existing subkey needs no right on the parent handle.
-        ASSERT_EQ(RegCreateKeyExA(key, "Sub", 0, nullptr, 0, KEY_READ, nullptr, &child, nullptr), ERROR_SUCCESS);
-        RegCloseKey(child);
+        ASSERT_EQ(RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Acl\\Victim\\Child"), ERROR_SUCCESS);
+        EXPECT_EQ(RegDeleteKeyA(key, ""), c.deleteSelf);
         RegCloseKey(key);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Acl\\Victim");
     }
+}
+
+TEST_F(KeyTest, SubkeysAreCreatedAndOpenedThroughAReadOnlyHandle)
+{
+    // Creating a subkey is checked against the key, not the handle's rights (there are no
+    // per-key restrictions here), so a read-only handle creates and opens subkeys.
+    HKEY readOnly = nullptr;
+    RegCloseKey(Create(HKEY_LOCAL_MACHINE, "Parent"));
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Parent", 0, KEY_READ, &readOnly), ERROR_SUCCESS);
+    HKEY child = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(RegCreateKeyExA(readOnly, "Child", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, static_cast<DWORD>(REG_CREATED_NEW_KEY));
+    SetString(child, "v", "written through the child's own rights");
+    RegCloseKey(child);
+    RegCloseKey(readOnly);
 }
 
 TEST_F(KeyTest, InvalidHandlesAndArguments)
@@ -284,4 +293,17 @@ TEST_F(KeyTest, HandleKeepsItsRootWhenTheRootChanges)
         EXPECT_EQ(GetString(key, "v"), "first root");
     }
     RegCloseKey(key);
+}
+
+TEST_F(KeyTest, RootRemovedAndMadeAgainStartsAnEmptyRegistry)
+{
+    HKEY key = Create(HKEY_LOCAL_MACHINE, "Before");
+    RegCloseKey(key);
+    std::filesystem::remove_all(root_.Path());
+    std::filesystem::create_directories(root_.Path());
+    // The new root is empty, and what is written now lands in its file.
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Before", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    key = Create(HKEY_LOCAL_MACHINE, "After");
+    RegCloseKey(key);
+    EXPECT_TRUE(std::filesystem::exists(root_.Path() / "registry.db"));
 }

@@ -60,7 +60,8 @@ TEST(LoadLibrary, ReportsMissingAndMalformedFiles)
     } cases[] = {
         {(root.Path() / "missing.so").string(), ERROR_MOD_NOT_FOUND},
         {"libno_such_library_anywhere.so", ERROR_MOD_NOT_FOUND},
-        {notALibrary, ERROR_BAD_FORMAT},
+        {notALibrary, ERROR_BAD_EXE_FORMAT},
+        {resourcetest::FixturePath("libmfp_unresolved_symbol_fixture.so"), ERROR_PROC_NOT_FOUND},
         {"", ERROR_INVALID_PARAMETER},
     };
     for (const Case &c : cases) {

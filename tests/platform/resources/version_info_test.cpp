@@ -76,6 +76,17 @@ TEST(VersionInfo, StringValuesInTheAnsiCodePage)
     }
 }
 
+TEST(VersionInfo, LoadedModuleByFileName)
+{
+    DWORD handle = 0;
+    EXPECT_EQ(GetFileVersionInfoSizeA("libmfp_resource_fixture.so", &handle), 0u) << "not loaded, not in this folder";
+    HMODULE module = LoadLibraryA(ResourceFixturePath().c_str());
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(GetFileVersionInfoSizeA("libmfp_resource_fixture.so", &handle),
+              GetFileVersionInfoSizeA(ResourceFixturePath().c_str(), &handle));
+    FreeLibrary(module);
+}
+
 TEST(VersionInfo, FilesWithoutVersionBlock)
 {
     mfptest::TempRoot root;
