@@ -66,7 +66,7 @@ static bool QueryLongText(HKEY key, const char *name, std::string &text)
 void ReadShareServer(const char *portName, char *address)
 {
     char copy[kAddressSize] = {};
-    CopyBounded(copy, kAddressSize - 1, portName);
+    CopyBounded(copy, kAddressSize, portName);  // 259 characters
     if (char *last = std::strrchr(copy, '\\'))
         *last = '\0';
     const std::string server = std::strlen(copy) > 2 ? copy + 2 : "";
@@ -216,7 +216,7 @@ int ReadNetworkTcpIpPort(const char *portName, char *address, int brandCode, Res
 {
     const char *candidate = IsDottedQuadShape(portName) ? portName : portName + strnlen(portName, 3);
     char candidateCopy[kAddressSize] = {};
-    CopyBounded(candidateCopy, kAddressSize - 1, candidate);
+    CopyBounded(candidateCopy, kAddressSize, candidate);  // 259 characters
     CopyBounded(address, kAddressSize, candidateCopy);
 
     std::string path;

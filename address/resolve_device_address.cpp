@@ -99,7 +99,7 @@ int ResolveLocalPort(const char *portName, char *address, const ResolveContext &
         Note(context.trace, std::string("name lookup: ") + address);
         return kResolved;
     case PortKind::HostOrAddress:
-        CopyBounded(address, kAddressSize - 1, portName);
+        CopyBounded(address, kAddressSize, portName);  // 259 characters
         return kResolved;
     default:
         return kNoRecordOrKind;

@@ -72,6 +72,16 @@ TEST_F(BadInput, OverLongPortNamesOfEveryKind)
     }
 }
 
+TEST_F(BadInput, PortNamesTakenAsTheAddressAreCutAt259Characters)
+{
+    const std::string port = "1.2.3" + std::string(300, '.');
+    AddLocalPrinter("Office", port);
+    EXPECT_EQ(ResolveGuarded("Office").address, port.substr(0, 259));
+    const std::string connectionPort = "IP_" + std::string(300, 'p');
+    EXPECT_EQ(ResolveGuarded(AddConnection("printserver", "office", connectionPort)).address,
+              connectionPort.substr(3, 259));
+}
+
 TEST_F(BadInput, PortKeyPathBeyondItsLimitIsNoKey)
 {
     const std::string port = "IP_" + std::string(mfpaddress::kMaxKeyPath, '7');
