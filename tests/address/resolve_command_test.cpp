@@ -8,29 +8,15 @@
 
 #include "printer_setup.h"
 #include "temp_root.h"
+#include "tool_run.h"
 
 using namespace spinetest;
 
 namespace {
 
-struct CommandRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-CommandRun Mfpctl(const std::string &arguments)
+mfptest::ToolRun Mfpctl(const std::string &arguments)
 {
-    const std::string command = (mfptest::BuildDir() / "bin" / "mfpctl").string() + " " + arguments + " 2>/dev/null";
-    CommandRun run;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return mfptest::RunCommandLine(mfptest::MfpctlCommand() + " " + arguments + " 2>/dev/null");
 }
 
 TEST(ResolveCommand, AddressResultAndExitCode)
@@ -62,7 +48,7 @@ TEST(ResolveCommand, AddressResultAndExitCode)
         {"resolve Office --bogus", 2, ""},
     };
     for (const auto &c : cases) {
-        const CommandRun run = Mfpctl(c.arguments);
+        const mfptest::ToolRun run = Mfpctl(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
         EXPECT_EQ(run.output, c.output) << c.arguments;
     }

@@ -9,29 +9,15 @@
 
 #include "device_fixture.h"
 #include "printer_setup.h"
+#include "tool_run.h"
 
 using namespace libstest;
 
 namespace {
 
-struct CommandRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-CommandRun Mfpctl(const std::string &arguments)
+mfptest::ToolRun Mfpctl(const std::string &arguments)
 {
-    const std::string command = (mfptest::BuildDir() / "bin" / "mfpctl").string() + " " + arguments + " 2>&1";
-    CommandRun run;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return mfptest::RunCommandLine(mfptest::MfpctlCommand() + " " + arguments + " 2>&1");
 }
 
 const std::string kDevice = SysObjectIdLine("2.3.14.1") + VendorLine("2.3.50.1.2.4.1.11.1.1", "2", "1") +
@@ -74,7 +60,7 @@ TEST_F(QuestionCommandsTest, AnswersOutputAndExitCodes)
         {"policies Usb --json", 1, "mfpctl: no device address for printer 'Usb' (result 10; see mfpctl resolve)\n"},
     };
     for (const auto &c : cases) {
-        const CommandRun run = Mfpctl(c.arguments);
+        const mfptest::ToolRun run = Mfpctl(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
         EXPECT_EQ(run.output, c.output) << c.arguments;
     }

@@ -2,48 +2,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "registry_fixture.h"
+#include "tool_run.h"
+
+using mfptest::RunMfpctl;
+using mfptest::ToolRun;
 
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    std::string output;  // standard output and standard error
-};
-
 std::string Mfpctl() { return (mfptest::BuildDir() / "bin" / "mfpctl").string(); }
-
-std::string ShellQuote(const std::string &word)
-{
-    std::string out = "'";
-    for (char c : word)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-ToolRun RunMfpctl(const std::vector<std::string> &args)
-{
-    std::string command = ShellQuote(Mfpctl());
-    for (const auto &arg : args)
-        command += " " + ShellQuote(arg);
-    command += " 2>&1";
-    ToolRun run{-1, ""};
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), got);
-    int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 }  // namespace
 

@@ -6,29 +6,18 @@
 #include <string>
 
 #include "resource_test_support.h"
+#include "tool_run.h"
 
 using resourcetest::ResourceFixturePath;
 
 namespace {
 
-struct Outcome {
-    int exitCode;
-    std::string output;
-};
+using Outcome = mfptest::ToolRun;
 
 Outcome RunMfpctl(const std::string &arguments, const char *locale = "pl_PL.UTF-8")
 {
-    std::string command = "LC_ALL=" + std::string(locale) + " " + (mfptest::BuildDir() / "bin" / "mfpctl").string() +
-                          " res " + arguments + " 2>/dev/null";
-    FILE *pipe = popen(command.c_str(), "r");
-    Outcome outcome{-1, {}};
-    if (pipe == nullptr) return outcome;
-    char chunk[512];
-    size_t read = 0;
-    while ((read = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) outcome.output.append(chunk, read);
-    int status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return mfptest::RunCommandLine("LC_ALL=" + std::string(locale) + " " + mfptest::MfpctlCommand() + " res " +
+                                   arguments + " 2>/dev/null");
 }
 
 TEST(MfpctlRes, ListsEveryResourceWithLanguageAndSize)

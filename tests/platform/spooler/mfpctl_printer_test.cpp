@@ -2,46 +2,16 @@
 // processes, checked through the spooler's own calls.
 #include <sys/wait.h>
 
-#include <array>
 #include <cstdio>
 
 #include "spooler_fixture.h"
+#include "tool_run.h"
 
 using namespace spoolertest;
 
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    std::string output;  // standard output and standard error
-};
-
-std::string ShellQuote(const std::string &word)
-{
-    std::string out = "'";
-    for (char c : word)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-ToolRun Mfpctl(const std::vector<std::string> &args)
-{
-    std::string command = ShellQuote((mfptest::BuildDir() / "bin" / "mfpctl").string());
-    for (const auto &arg : args)
-        command += " " + ShellQuote(arg);
-    command += " 2>&1";
-    ToolRun run{-1, ""};
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+mfptest::ToolRun Mfpctl(const std::vector<std::string> &args) { return mfptest::RunMfpctl(args); }
 
 class MfpctlPrinterTest : public SpoolerTest {
 protected:
