@@ -143,6 +143,8 @@ MFPAPI HANDLE WINAPI AddPrinterA(LPSTR pName, DWORD Level, LPBYTE pPrinter);
 // Deletes the printer (or, for a connection handle, the connection); the handle stays open
 // until ClosePrinter.
 MFPAPI BOOL WINAPI DeletePrinter(HANDLE hPrinter);
+// The same call under the 8-bit name some callers look up.
+MFPAPI BOOL WINAPI DeletePrinterA(HANDLE hPrinter);
 
 // Printer connections of the current user, named \\server\share.
 MFPAPI BOOL WINAPI AddPrinterConnectionA(LPSTR pName);

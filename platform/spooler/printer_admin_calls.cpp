@@ -71,6 +71,8 @@ MFPAPI BOOL WINAPI DeletePrinter(HANDLE hPrinter)
     return TRUE;
 }
 
+MFPAPI BOOL WINAPI DeletePrinterA(HANDLE hPrinter) { return DeletePrinter(hPrinter); }
+
 MFPAPI BOOL WINAPI AddPrinterConnectionA(LPSTR pName)
 {
     const auto location = LocatePrinter(pName ? pName : "");

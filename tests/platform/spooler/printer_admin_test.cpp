@@ -100,7 +100,7 @@ TEST_F(PrinterAdminTest, DeletedPrinterIsGoneForNewAndOldHandles)
     OpenedPrinter other("Office");
     {
         OpenedPrinter printer("Office");
-        ASSERT_TRUE(DeletePrinter(printer.get()));
+        ASSERT_TRUE(DeletePrinterA(printer.get()));
     }
     DWORD needed = 0;
     EXPECT_FALSE(GetPrinterA(other.get(), 2, nullptr, 0, &needed));
