@@ -17,6 +17,7 @@
 
 #include "devsim_fixture.h"
 #include "mfpwin.h"
+#include "printer_setup.h"
 #include "snmp/snmp_pp.h"
 #include "temp_root.h"
 
@@ -26,32 +27,14 @@ namespace {
 
 constexpr const char *kSysObjectId = "1.3.6.1.2.1.1.2.0";
 
-void SetText(HKEY root, const std::string &path, const char *name, const std::string &value)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-}
-
 // A printer "Office" on a standard TCP/IP port at 127.0.0.1 and one device per answer delay.
 struct BenchSetup {
     BenchSetup()
     {
         setenv("MFP_BUILD_DIR", MFP_BENCH_BUILD_DIR, 0);
         root = std::make_unique<mfptest::TempRoot>();
-        const std::string printer = "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Office";
-        SetText(HKEY_LOCAL_MACHINE, printer, "Name", "Office");
-        SetText(HKEY_LOCAL_MACHINE, printer, "Port", "IP_127.0.0.1");
-        DWORD local = PRINTER_ATTRIBUTE_LOCAL;
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, printer.c_str(), 0, KEY_ALL_ACCESS, &key);
-        RegSetValueExA(key, "Attributes", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&local), sizeof local);
-        RegCloseKey(key);
-        SetText(HKEY_LOCAL_MACHINE,
-                "SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\Standard TCP/IP Port\\Ports\\IP_127.0.0.1",
-                "IPAddress", "127.0.0.1");
+        spinetest::AddLocalPrinter("Office", "IP_127.0.0.1");
+        spinetest::AddTcpIpPort("IP_127.0.0.1", "127.0.0.1");
         mirvale = LoadLibraryA((std::string(MFP_BENCH_BUILD_DIR) + "/lib/libmirvale.so").c_str());
         getMfpModel = reinterpret_cast<int (*)(char *, char *, HANDLE)>(GetProcAddress(mirvale, "GetMFPModel"));
     }

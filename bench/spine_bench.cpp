@@ -15,21 +15,13 @@
 #include "address/vendor_oid.h"
 #include "devsim_fixture.h"
 #include "mfpwin.h"
+#include "printer_setup.h"
 #include "snmpquery/query_frame.h"
 #include "temp_root.h"
 
 namespace {
 
 constexpr const char *kSysObjectId = "1.3.6.1.2.1.1.2.0";
-
-void SetText(HKEY root, const std::string &path, const char *name, const std::string &value)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-}
 
 // A printer on a standard TCP/IP port of the simulated device, in a throw-away root.
 struct BenchSetup {
@@ -38,16 +30,8 @@ struct BenchSetup {
         setenv("MFP_BUILD_DIR", MFP_BENCH_BUILD_DIR, 0);
         root = std::make_unique<mfptest::TempRoot>();
         device = std::make_unique<mfptest::DevSim>(std::string(kSysObjectId) + "|6|" + mfpaddress::VendorOid("2.3.16.1") + "\n");
-        const std::string printer = "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Office";
-        SetText(HKEY_LOCAL_MACHINE, printer, "Name", "Office");
-        SetText(HKEY_LOCAL_MACHINE, printer, "Port", "IP_127.0.0.1");
-        DWORD local = PRINTER_ATTRIBUTE_LOCAL;
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, printer.c_str(), 0, KEY_ALL_ACCESS, &key);
-        RegSetValueExA(key, "Attributes", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&local), sizeof local);
-        RegCloseKey(key);
-        SetText(HKEY_LOCAL_MACHINE, std::string(mfpaddress::kLocalTcpIpPorts) + "IP_127.0.0.1", "IPAddress",
-                "127.0.0.1");
+        spinetest::AddLocalPrinter("Office", "IP_127.0.0.1");
+        spinetest::AddTcpIpPort("IP_127.0.0.1", "127.0.0.1");
     }
     std::unique_ptr<mfptest::TempRoot> root;
     std::unique_ptr<mfptest::DevSim> device;
