@@ -1,7 +1,7 @@
 #include "faults.h"
+#include "line_file.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 namespace devsim {
@@ -71,24 +71,17 @@ static bool ParseDirective(const std::string &line, Faults &faults, std::string 
 
 bool LoadFaults(const std::string &path, Faults &faults, std::string &error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot open";
-        return false;
-    }
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#')
-            continue;
-        std::string why;
-        if (!ParseDirective(line, faults, why)) {
-            error = path + ":" + std::to_string(number) + ": " + why;
-            return false;
-        }
-    }
-    return true;
+    return ForEachLine(
+        path,
+        [&](const std::string &line) {
+            const size_t first = line.find_first_not_of(" \t");
+            std::string why;
+            const bool directive = first != std::string::npos && line[first] != '#';
+            if (directive && !ParseDirective(line, faults, why) && why.empty())
+                why = "bad fault line";
+            return why;
+        },
+        error);
 }
 
 }  // namespace devsim

@@ -1,4 +1,5 @@
 #include "profile.h"
+#include "line_file.h"
 
 #include <arpa/inet.h>
 
@@ -6,7 +7,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 
 namespace devsim {
 
@@ -120,32 +120,23 @@ bool ParseTypedValue(const std::string &typedValue, ObjectValue &value, std::str
 
 bool LoadProfile(const std::string &path, Profile &profile, std::string &error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot open";
-        return false;
-    }
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
-        size_t bar = line.find('|');
-        OidValue oid;
-        ObjectValue value;
-        std::string why;
-        if (bar == std::string::npos || !ParseOid(line.substr(0, bar), oid)) {
-            error = path + ":" + std::to_string(number) + ": bad object identifier";
-            return false;
-        }
-        if (!ParseTypedValue(line.substr(bar + 1), value, why)) {
-            error = path + ":" + std::to_string(number) + ": " + why;
-            return false;
-        }
-        profile[oid] = value;
-    }
-    return true;
+    return ForEachLine(
+        path,
+        [&](const std::string &line) -> std::string {
+            if (line.empty() || line[0] == '#')
+                return {};
+            const size_t bar = line.find('|');
+            OidValue oid;
+            ObjectValue value;
+            std::string why;
+            if (bar == std::string::npos || !ParseOid(line.substr(0, bar), oid))
+                return "bad object identifier";
+            if (!ParseTypedValue(line.substr(bar + 1), value, why))
+                return why;
+            profile[oid] = value;
+            return {};
+        },
+        error);
 }
 
 }  // namespace devsim
